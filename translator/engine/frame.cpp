@@ -1,0 +1,146 @@
+// The per-file frame. Every physical line is lexed once to find inline PHP blocks,
+// continuations and ";" separators; every statement is then rebuilt from its tokens and lexed
+// again, so that its comment comes out as "//", before it is dispatched.
+#include "engine/frame.h"
+
+#include <fstream>
+#include <vector>
+
+#include "driver/console.h"
+#include "driver/die.h"
+#include "driver/platform/platform.h"
+#include "driver/settings.h"
+#include "driver/strings.h"
+#include "engine/dispatch.h"
+#include "engine/source_reader.h"
+#include "lexer/lexer.h"
+
+namespace {
+
+constexpr std::size_t kOutputBufferSize = 1 << 16;
+
+bool Is(const CLexer& lexer, int index, const char* text) {
+    return index >= 0 && index < lexer.TokenAmount() && lexer.tokens[index] == text;
+}
+
+// inlinephp ... endinlinephp: the lines between are copied as they stand. They are still
+// lexed (and counted), so a line the lexer rejects stops the run.
+void CopyInlineBlock(SourceReader& in, CLexer& lexer, std::ostream& out) {
+    while (true) {
+        if (in.Exhausted()) Die("No EndInlinePHP, unexpected end of file.");
+        std::string line = in.Next();
+        lexer.LexLine(line, false, true);
+        if (lexer.TokenAmount() == 0) continue;
+        if (Is(lexer, 0, "endinlinephp")) break;
+        if (in.LastLineUnterminated()) Die("No EndInlinePHP, unexpected end of file.");
+        out << line << (doTrace == 1 ? " //INLINE\n" : "\n");
+    }
+    lexer.LexLine("", false, true);
+}
+
+bool EndsInDoubleTilde(const CLexer& lexer) {
+    int last = lexer.TokenAmount() - 1;
+    return last > 0 && Is(lexer, last, "~") && Is(lexer, last - 1, "~");
+}
+
+bool EndsInTilde(const CLexer& lexer) {
+    int last = lexer.TokenAmount() - 1;
+    return Is(lexer, last, "~") || Is(lexer, last - 1, "~");
+}
+
+// A line ending in "~~" goes on with the next line, which may itself end in "~" to go on
+// again. Every "~" of the joined text disappears. Continuation lines are not counted.
+void JoinContinuedLines(SourceReader& in, CLexer& lexer, std::string text) {
+    text = ReplaceChar(text, '~', '\0');
+    bool goesOn = true;
+    while (goesOn && !in.Exhausted()) {
+        std::string next = in.Next();
+        text = ReplaceChar(text + next, '~', '\0');
+        lexer.LexLine(next, true, false);
+        goesOn = EndsInTilde(lexer);
+    }
+    lexer.LexLine(text, false, false);
+}
+
+// Statement texts of one line: the tokens between ";" tokens, each followed by one space.
+std::vector<std::string> SplitStatements(const std::vector<std::string>& tokens) {
+    std::vector<std::string> statements;
+    if (tokens.empty()) return statements;
+    std::string current;
+    for (const std::string& token : tokens) {
+        if (token == ";") {
+            statements.push_back(std::move(current));
+            current.clear();
+        } else {
+            current += token;
+            current += ' ';
+        }
+    }
+    statements.push_back(std::move(current));
+    return statements;
+}
+
+void TranslateStatement(const std::string& text, CLexer& lexer, std::ostream& out,
+                        FileState& state) {
+    lexer.LexLine(text, true, false);
+    if (doTrace == 1) traceLine = text;
+    if (lexer.TokenAmount() == 0) return;
+    Statement statement{lexer, out, state};
+    DispatchStatement(statement);
+}
+
+void TranslateLines(SourceReader& in, CLexer& lexer, std::ostream& out) {
+    FileState state;
+    while (!in.Exhausted()) {
+        std::string line = in.Next();
+        lexer.LexLine(line, false, true);
+        int tabs = lexer.GetTabAmount();
+        if (Is(lexer, 0, "inlinephp")) {
+            CopyInlineBlock(in, lexer, out);
+            tabs = 0;
+        }
+        currentLine = lexer.lineCount;
+        tabbedAmount = tabs;
+        currentParseFile = lexer.fileName;
+        if (EndsInDoubleTilde(lexer)) JoinContinuedLines(in, lexer, std::move(line));
+        for (const std::string& text : SplitStatements(lexer.tokens)) {
+            TranslateStatement(text, lexer, out, state);
+        }
+    }
+}
+
+}  // namespace
+
+void WritePHP(std::ostream& out, std::string line) {
+    if (doTrace == 1 && line != "<?php" && line != "?>") {
+        line += " //" + traceLine;
+        traceLine.clear();
+    }
+    if (tabbedAmount > 0) out << std::string(static_cast<std::size_t>(tabbedAmount), '\t');
+    out << line << '\n';
+}
+
+void CompileFile(const std::string& path) {
+    PrintLine(path);
+    CLexer lexer;
+    lexer.fileName = path;
+    std::string baseName = StripExtension(StripDirectory(path));
+    std::string phpPath = outputPath + "/" + baseName + ".php";
+
+    std::vector<char> buffer(kOutputBufferSize);
+    std::ofstream out;
+    out.rdbuf()->pubsetbuf(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    out.open(phpPath, std::ios::binary | std::ios::trunc);
+    if (!out) Die("Cannot create '" + baseName + ".php'file in output folder.");
+    WritePHP(out, "<?php");
+
+    SourceReader in(path);
+    if (!in.IsOpen()) Die("Cannot read '" + StripDirectory(path) + "'.");
+    TranslateLines(in, lexer, out);
+    WritePHP(out, "?>");
+    out.close();
+    if (!out) Die("Cannot write '" + baseName + ".php' file in output folder.");
+
+    // Headers are translated only for the names they declare; their PHP is not kept.
+    if (ExtractExtension(StripDirectory(path)) == "hol") RemoveFile(phpPath);
+}

@@ -1,0 +1,25 @@
+// Buffered line reader for source files. A file is the sequence of texts between its line
+// feeds: "a\n" holds the lines "a" and "", and an empty file holds one empty line. A carriage
+// return before a line feed stays in the line.
+#pragma once
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+class SourceReader {
+public:
+    explicit SourceReader(const std::string& path);
+    bool IsOpen() const { return open_; }
+    bool Exhausted() const { return exhausted_; }
+    // The next line without its line feed; only called while not Exhausted().
+    std::string Next();
+    // True when the line last returned was the final one, with no line feed after it.
+    bool LastLineUnterminated() const { return exhausted_; }
+
+private:
+    std::vector<char> buffer_;
+    std::ifstream in_;
+    bool open_ = false;
+    bool exhausted_ = false;
+};
