@@ -1,12 +1,18 @@
 // Linux implementation of the platform layer.
 #include <dirent.h>
+#include <spawn.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 
+#include "driver/console.h"
 #include "driver/platform/platform.h"
+
+extern char** environ;
 
 std::string GetAppDir() {
     char buffer[4096];
@@ -53,4 +59,22 @@ bool ListSubfolders(const std::string& path, std::vector<std::string>& names) {
     }
     closedir(folder);
     return true;
+}
+
+// Starts program with address as its only argument; false when the program is not installed.
+static bool RunLauncher(const char* program, const std::string& address) {
+    std::string argument = address;
+    char* argv[] = {const_cast<char*>(program), argument.data(), nullptr};
+    pid_t child;
+    if (posix_spawnp(&child, program, nullptr, nullptr, argv, environ) != 0) return false;
+    int status;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    return true;
+}
+
+void LaunchBrowser(const std::string& shownAddress, const std::string& address) {
+    PrintLine("Note: Using 'x-www-browser " + shownAddress + "' on Linux");
+    if (RunLauncher("x-www-browser", address) || RunLauncher("xdg-open", address)) return;
+    PrintLine("Note: No browser launcher found (x-www-browser or xdg-open); open the address by hand.");
 }

@@ -15,3 +15,7 @@ bool RemoveFile(const std::string& path);
 // Names of the sub-folders of path, in listing order, without "." and "..". False when the
 // folder cannot be listed.
 bool ListSubfolders(const std::string& path, std::vector<std::string>& names);
+
+// Hands address to the desktop's browser and waits for the launcher to return. shownAddress
+// is the address as given on the command line, for the progress line.
+void LaunchBrowser(const std::string& shownAddress, const std::string& address);

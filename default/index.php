@@ -1,0 +1,19 @@
+<?php
+// Entry page of the site. The HTTP header program, when the project has one, runs first so
+// that its headers go out before any output of the page.
+if (is_file(__DIR__ . '/tol_httpheader.php')) {
+    include_once(__DIR__ . '/tol_httpheader.php');
+}
+?>
+<!DOCTYPE html>
+<html lang="en">
+<head>
+<meta charset="utf-8">
+<meta name="viewport" content="width=device-width, initial-scale=1">
+<title>{#SOURCE#}</title>
+<link rel="stylesheet" href="css/mystyle.css">
+</head>
+<body>
+<?php include_once(__DIR__ . '/{#SOURCE#}.php'); ?>
+</body>
+</html>

@@ -1,0 +1,168 @@
+// Expression translation. Each token is rewritten by the first rule that fits it and followed
+// by a separator; the separator a rule sets stays until another rule sets it again.
+#include "engine/expression.h"
+
+#include "driver/die.h"
+#include "driver/settings.h"
+#include "driver/strings.h"
+#include "driver/word_lists.h"
+#include "engine/symbols.h"
+#include "lexer/lexer.h"
+
+namespace {
+
+class ExpressionTranslator {
+public:
+    explicit ExpressionTranslator(const std::vector<std::string>& tokens) : tokens_(tokens) {}
+    std::string Translate();
+
+private:
+    bool NextIs(const char* text) const {
+        return index_ + 1 < tokens_.size() && tokens_[index_ + 1] == text;
+    }
+    // Rewrites token in place; false when the rest of the list is to be dropped.
+    bool RewriteToken(std::string& token);
+    void RewriteAmpersand(std::string& token);
+    void RewriteComparison(std::string& token);
+    void RegisterNewObject();
+    void ResolveIdentifier(std::string& token);
+    bool ResolveMember(std::string& token);
+
+    const std::vector<std::string>& tokens_;
+    std::size_t index_ = 0;
+    std::string separator_;
+    bool afterMember_ = false;
+};
+
+std::string ExpressionTranslator::Translate() {
+    std::string result;
+    for (index_ = 0; index_ < tokens_.size(); ++index_) {
+        std::string token = tokens_[index_];
+        if (!RewriteToken(token)) break;
+        result += token;
+        result += separator_;
+    }
+    if (!result.empty() && result[0] == ' ') result.erase(0, 1);
+    return result;
+}
+
+bool ExpressionTranslator::RewriteToken(std::string& token) {
+    if (token.rfind("//", 0) == 0 && outputComments == 0) return false;
+    if (token == "\\" || token == ":") {
+        token = token == ":" ? "::" : "->";
+        separator_.clear();
+        afterMember_ = true;
+    } else if (token == "&") {
+        RewriteAmpersand(token);
+    } else if (token == "|") {
+        if (NextIs("|")) {
+            token = "||";
+            ++index_;
+        }
+        separator_ = " ";
+    } else if (token == "==" || token == "!=") {
+        RewriteComparison(token);
+    } else if (token[0] == '"') {
+        separator_.clear();
+    } else if (token == "this") {
+        token = "$this";
+        separator_.clear();
+    } else if (token == "as") {
+        RegisterNewObject();
+        token = " = new ";
+        separator_ = " ";
+    } else {
+        ResolveIdentifier(token);
+    }
+    return true;
+}
+
+// "&" joins strings, "& &" is a logical and, and "& array" separates array arguments.
+void ExpressionTranslator::RewriteAmpersand(std::string& token) {
+    if (NextIs("array")) {
+        token = ",";
+        separator_.clear();
+    } else if (NextIs("&")) {
+        token = "&&";
+        separator_ = " ";
+        ++index_;
+    } else {
+        token = ".";
+        separator_ = " ";
+    }
+}
+
+// "==" or "!=" before "=" is a strict comparison; otherwise the separator stays as it was.
+void ExpressionTranslator::RewriteComparison(std::string& token) {
+    if (!NextIs("=")) return;
+    token += "=";
+    separator_ = " ";
+    ++index_;
+}
+
+// "name As Class" makes name an object of Class for the member lookups that follow.
+void ExpressionTranslator::RegisterNewObject() {
+    if (index_ + 1 >= tokens_.size()) Die("Unexpected end of line");
+    CVariableObject object;
+    object.AddClassName(tokens_[index_ + 1]);
+    object.AddObjectVar(tokens_[0]);
+    AddObjectVarToScopeList(object);
+}
+
+// Every step runs; a later match overrides how an earlier one wrote the name.
+void ExpressionTranslator::ResolveIdentifier(std::string& token) {
+    bool found = false;
+    if (CLexer::IsNumberChar(token[0]) || CLexer::IsOperatorChar(token[0])) {
+        separator_ = " ";
+        found = true;
+    }
+    if (IsKeyword(token) || IsClassName(token)) {
+        separator_.clear();
+        found = true;
+    }
+    if (!funcList.empty()) {
+        long long plain = funcList.back().FirstPosition(token);
+        long long prefixed = funcList.back().FirstPosition("tol_" + token);
+        if (plain >= 0 || prefixed >= 0) {
+            if (plain < 0 || (prefixed >= 0 && prefixed < plain)) token = "tol_" + token;
+            separator_.clear();
+            found = true;
+        }
+    }
+    if (!afterMember_) {
+        if (!localDefList.empty() && localDefList.back().Contains(token)) {
+            token = "$" + token;
+            separator_.clear();
+            found = true;
+        }
+        if (!constList.empty() && constList.back().Contains(token)) {
+            token = UpperString(token);
+            separator_.clear();
+            found = true;
+        }
+    } else {
+        if (!classList.empty() && ResolveMember(token)) {
+            separator_.clear();
+            found = true;
+        }
+        afterMember_ = false;
+    }
+    if (!found) Die("Identifier not found - " + token);
+}
+
+// Fields first, then methods, then constants, which are written in upper case.
+bool ExpressionTranslator::ResolveMember(std::string& token) {
+    if (IsMemberOfScopeObjects(token, MemberKind::kField) ||
+        IsMemberOfScopeObjects(token, MemberKind::kMethod)) {
+        return true;
+    }
+    if (!IsMemberOfScopeObjects(token, MemberKind::kConst)) return false;
+    token = UpperString(token);
+    return true;
+}
+
+}  // namespace
+
+std::string MainParse(const std::vector<std::string>& tokens) {
+    return ExpressionTranslator(tokens).Translate();
+}
