@@ -86,6 +86,7 @@ void ResetTranslator() {
     currentLine = 0;
     tabbedAmount = 0;
     traceLine.clear();
+    filesInTranslation.clear();
     ClearWordLists();
     ClearSymbolTables();
 }

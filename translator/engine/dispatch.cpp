@@ -4,8 +4,12 @@
 
 #include <string_view>
 
+#include "engine/control_flow.h"
+#include "engine/declarations.h"
 #include "engine/expression.h"
 #include "engine/frame.h"
+#include "engine/functions.h"
+#include "engine/includes.h"
 
 namespace {
 
@@ -21,7 +25,41 @@ void ExpressionStatement(Statement& statement) {
 }
 
 constexpr StatementRow kStatementTable[] = {
-    {"", nullptr},
+    {"include", IncludeStatement},
+    {"print", PrintStatement},
+    {"function", FunctionStatement},
+    {"endfunction", EndFunctionStatement},
+    {"method", MethodStatement},
+    {"endmethod", EndMethodStatement},
+    {"return", ReturnStatement},
+    {"type", TypeStatement},
+    {"endtype", EndTypeStatement},
+    {"until", UntilStatement},
+    {"repeat", RepeatStatement},
+    {"forever", ForeverStatement},
+    {"while", WhileStatement},
+    {"wend", WendStatement},
+    {"if", IfStatement},
+    {"elseif", ElseIfStatement},
+    {"else", ElseStatement},
+    {"endif", EndIfStatement},
+    {"select", SelectStatement},
+    {"endselect", EndSelectStatement},
+    {"case", CaseStatement},
+    {"default", DefaultStatement},
+    {"for", ForStatement},
+    {"next", NextStatement},
+    {"field", DeclarationStatement},
+    {"local", DeclarationStatement},
+    {"global", DeclarationStatement},
+    {"const", DeclarationStatement},
+    {"public", PublicStatement},
+    {"private", PrivateStatement},
+    {"end", EndStatement},
+    {"exit", ExitStatement},
+    {"continue", ContinueStatement},
+    {"extern", ExternStatement},
+    {"endextern", EndExternStatement},
 };
 
 }  // namespace
@@ -29,7 +67,7 @@ constexpr StatementRow kStatementTable[] = {
 void DispatchStatement(Statement& statement) {
     const std::string& keyword = statement.lexer.tokens.front();
     for (const StatementRow& row : kStatementTable) {
-        if (row.handler != nullptr && keyword == row.keyword) {
+        if (keyword == row.keyword) {
             row.handler(statement);
             return;
         }

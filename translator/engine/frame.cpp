@@ -3,12 +3,13 @@
 // again, so that its comment comes out as "//", before it is dispatched.
 #include "engine/frame.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
 #include "driver/console.h"
 #include "driver/die.h"
-#include "driver/platform/platform.h"
 #include "driver/settings.h"
 #include "driver/strings.h"
 #include "engine/dispatch.h"
@@ -120,27 +121,59 @@ void WritePHP(std::ostream& out, std::string line) {
     out << line << '\n';
 }
 
+namespace {
+
+std::string CanonicalPath(const std::string& path) {
+    std::error_code error;
+    std::filesystem::path canonical = std::filesystem::weakly_canonical(path, error);
+    return error ? path : canonical.string();
+}
+
+// Keeps path on filesInTranslation while it is being translated, also when Die unwinds.
+class TranslationMark {
+public:
+    explicit TranslationMark(const std::string& path) {
+        filesInTranslation.push_back(CanonicalPath(path));
+    }
+    ~TranslationMark() { filesInTranslation.pop_back(); }
+    TranslationMark(const TranslationMark&) = delete;
+    TranslationMark& operator=(const TranslationMark&) = delete;
+};
+
+void OpenOutput(std::ofstream& out, std::vector<char>& buffer, const std::string& baseName) {
+    out.rdbuf()->pubsetbuf(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    out.open(outputPath + "/" + baseName + ".php", std::ios::binary | std::ios::trunc);
+    if (!out) Die("Cannot create '" + baseName + ".php'file in output folder.");
+}
+
+}  // namespace
+
+bool IsBeingTranslated(const std::string& path) {
+    std::string canonical = CanonicalPath(path);
+    return std::find(filesInTranslation.begin(), filesInTranslation.end(), canonical) !=
+           filesInTranslation.end();
+}
+
 void CompileFile(const std::string& path) {
     PrintLine(path);
     CLexer lexer;
     lexer.fileName = path;
     std::string baseName = StripExtension(StripDirectory(path));
-    std::string phpPath = outputPath + "/" + baseName + ".php";
+    bool isHeader = ExtractExtension(StripDirectory(path)) == "hol";
 
     std::vector<char> buffer(kOutputBufferSize);
-    std::ofstream out;
-    out.rdbuf()->pubsetbuf(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-    out.open(phpPath, std::ios::binary | std::ios::trunc);
-    if (!out) Die("Cannot create '" + baseName + ".php'file in output folder.");
+    std::ofstream file;
+    std::ostream discarded(nullptr);
+    if (!isHeader) OpenOutput(file, buffer, baseName);
+    std::ostream& out = isHeader ? discarded : file;
     WritePHP(out, "<?php");
 
     SourceReader in(path);
     if (!in.IsOpen()) Die("Cannot read '" + StripDirectory(path) + "'.");
+    TranslationMark mark(path);
     TranslateLines(in, lexer, out);
     WritePHP(out, "?>");
-    out.close();
-    if (!out) Die("Cannot write '" + baseName + ".php' file in output folder.");
-
-    // Headers are translated only for the names they declare; their PHP is not kept.
-    if (ExtractExtension(StripDirectory(path)) == "hol") RemoveFile(phpPath);
+    if (isHeader) return;
+    file.close();
+    if (!file) Die("Cannot write '" + baseName + ".php' file in output folder.");
 }

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "engine/file_state.h"
 #include "lexer/lexer.h"
@@ -11,6 +13,15 @@ struct Statement {
     CLexer& lexer;
     std::ostream& out;
     FileState& state;
+
+    std::size_t Count() const { return lexer.tokens.size(); }
+    // The token at index, or an empty text past the end of the statement.
+    const std::string& Token(std::size_t index) const;
+    std::vector<std::string> TokensFrom(std::size_t index) const;
 };
 
 using StatementHandler = void (*)(Statement&);
+
+// Under "-t", an empty line that still carries the statement's trace, for statements that
+// write nothing else.
+void WriteTraceOnly(std::ostream& out);

@@ -98,6 +98,7 @@ std::size_t SpanOf(const std::string& line, std::size_t start, CharClass flag) {
 
 bool CLexer::IsOperatorChar(char c) { return Has(c, kOperator); }
 bool CLexer::IsNumberChar(char c) { return Has(c, kNumber); }
+bool CLexer::IsIdentStartChar(char c) { return Has(c, kIdentStart); }
 
 std::string CLexer::GetToken(int index) const {
     if (index < 0 || index >= TokenAmount()) return std::string();

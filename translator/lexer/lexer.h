@@ -22,6 +22,7 @@ public:
 
     static bool IsOperatorChar(char c);
     static bool IsNumberChar(char c);
+    static bool IsIdentStartChar(char c);
 
     int tabCount = 0;
     std::string fileName;  // kept for the frame's error reports; the lexer never reads it
