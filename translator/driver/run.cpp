@@ -29,13 +29,6 @@ void CheckSettings() {
     if (outputPath.empty()) Die("No output directory specified!");
 }
 
-void OpenProgramScopes() {
-    localDefList.emplace_back();
-    constList.emplace_back();
-    funcList.emplace_back();
-    localObjectList.emplace_back();
-}
-
 void Translate(const std::vector<std::string>& arguments) {
     ScanArguments(arguments);
     PrintLine();

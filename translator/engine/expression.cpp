@@ -112,39 +112,36 @@ void ExpressionTranslator::RegisterNewObject() {
 // Every step runs; a later match overrides how an earlier one wrote the name.
 void ExpressionTranslator::ResolveIdentifier(std::string& token) {
     bool found = false;
+    auto match = [&](std::string rewritten) {
+        token = std::move(rewritten);
+        separator_.clear();
+        found = true;
+    };
     if (CLexer::IsNumberChar(token[0]) || CLexer::IsOperatorChar(token[0])) {
         separator_ = " ";
         found = true;
     }
-    if (IsKeyword(token) || IsClassName(token)) {
-        separator_.clear();
-        found = true;
-    }
-    if (!funcList.empty()) {
-        long long plain = funcList.back().FirstPosition(token);
-        long long prefixed = funcList.back().FirstPosition("tol_" + token);
-        if (plain >= 0 || prefixed >= 0) {
-            if (plain < 0 || (prefixed >= 0 && prefixed < plain)) token = "tol_" + token;
-            separator_.clear();
-            found = true;
+    const ProgramName* facts = FindProgramName(token);
+    if (IsKeyword(token) || (facts != nullptr && facts->isClass)) match(token);
+    if (facts != nullptr && (facts->functionPosition >= 0 || facts->prefixedFunctionPosition >= 0)) {
+        bool prefixed = facts->functionPosition < 0 ||
+                        (facts->prefixedFunctionPosition >= 0 &&
+                         facts->prefixedFunctionPosition < facts->functionPosition);
+        if (prefixed) {
+            match("tol_" + token);
+            facts = FindProgramName(token);
+        } else {
+            match(token);
         }
     }
     if (!afterMember_) {
         if (!localDefList.empty() && localDefList.back().Contains(token)) {
-            token = "$" + token;
-            separator_.clear();
-            found = true;
+            match("$" + token);
+            facts = nullptr;  // no constant starts with "$"
         }
-        if (!constList.empty() && constList.back().Contains(token)) {
-            token = UpperString(token);
-            separator_.clear();
-            found = true;
-        }
+        if (facts != nullptr && facts->isConstant) match(UpperString(token));
     } else {
-        if (!classList.empty() && ResolveMember(token)) {
-            separator_.clear();
-            found = true;
-        }
+        if (!classList.empty() && ResolveMember(token)) match(token);
         afterMember_ = false;
     }
     if (!found) Die("Identifier not found - " + token);

@@ -7,13 +7,27 @@
 
 namespace {
 
-// Indexes derived from classList: class names, and the classes owning each member name in
-// order of definition.
-std::unordered_map<std::string, std::size_t> classIndex;
+// Indexes derived from the program-wide tables: the facts about each name, and the classes
+// owning each member name in order of definition.
+std::unordered_map<std::string, ProgramName> programNames;
 std::unordered_map<std::string, std::vector<std::size_t>> memberOwners[3];
 
-std::vector<std::size_t>& OwnersOf(const std::string& name, MemberKind kind) {
-    return memberOwners[static_cast<int>(kind)][name];
+const std::vector<std::size_t> kNoOwners;
+
+const std::vector<std::size_t>& OwnersOf(const std::string& name, MemberKind kind) {
+    const auto& owners = memberOwners[static_cast<int>(kind)];
+    auto found = owners.find(name);
+    return found == owners.end() ? kNoOwners : found->second;
+}
+
+const std::string kLibraryPrefix = "tol_";
+
+void NoteFunction(const std::string& name, long long position) {
+    ProgramName& plain = programNames[name];
+    if (plain.functionPosition < 0) plain.functionPosition = position;
+    if (name.rfind(kLibraryPrefix, 0) != 0) return;
+    ProgramName& unprefixed = programNames[name.substr(kLibraryPrefix.size())];
+    if (unprefixed.prefixedFunctionPosition < 0) unprefixed.prefixedFunctionPosition = position;
 }
 
 void RejectReservedWord(const std::string& name) {
@@ -36,7 +50,7 @@ CClassBranch& LastClass() {
 void AddMember(const std::string& name, MemberKind kind, std::vector<std::string>& members) {
     RejectReservedWord(name);
     std::size_t last = classList.size() - 1;
-    std::vector<std::size_t>& owners = OwnersOf(name, kind);
+    std::vector<std::size_t>& owners = memberOwners[static_cast<int>(kind)][name];
     if (!owners.empty() && owners.back() == last) Die("Definition '" + name + "' already exists");
     members.push_back(name);
     owners.push_back(last);
@@ -80,6 +94,7 @@ void AddFunctionToFuncList(const std::string& name) {
     CVariableBranch& scope = CurrentOf(funcList);
     if (scope.Contains(name)) Die("Function '" + name + "' already exists");
     scope.AddVarLeaf(name);
+    NoteFunction(name, scope.FirstPosition(name));
 }
 
 void AddConstToConstList(const std::string& name) {
@@ -87,6 +102,7 @@ void AddConstToConstList(const std::string& name) {
     CVariableBranch& scope = CurrentOf(constList);
     if (scope.Contains(name)) Die("Constant definition '" + name + "' already exists");
     scope.AddVarLeaf(name);
+    programNames[name].isConstant = true;
 }
 
 void AddVarToScopeList(const std::string& name) {
@@ -115,11 +131,19 @@ void AddObjectVarToScopeList(const CVariableObject& object) {
 void AddClass(const std::string& name) {
     CClassBranch branch;
     branch.NewClassName(name);
-    classIndex.emplace(name, classList.size());
     classList.push_back(std::move(branch));
+    programNames[name].isClass = true;
 }
 
-bool IsClassName(const std::string& name) { return classIndex.count(name) != 0; }
+const ProgramName* FindProgramName(const std::string& name) {
+    auto found = programNames.find(name);
+    return found == programNames.end() ? nullptr : &found->second;
+}
+
+bool IsClassName(const std::string& name) {
+    const ProgramName* facts = FindProgramName(name);
+    return facts != nullptr && facts->isClass;
+}
 
 bool IsMemberOfScopeObjects(const std::string& name, MemberKind kind) {
     const CVariableObjectBranch& scope = CurrentObjectScope();
@@ -133,10 +157,16 @@ bool IsDefined(const std::string& name) {
     if (name.empty() || CLexer::IsNumberChar(name[0]) || CLexer::IsOperatorChar(name[0])) {
         return true;
     }
-    if (IsDeclarationKeyword(name) || IsClassName(name)) return true;
-    if (funcList.empty()) return false;
-    const CVariableBranch& functions = funcList.back();
-    return functions.Contains(name) || functions.Contains("tol_" + name);
+    if (IsDeclarationKeyword(name)) return true;
+    const ProgramName* facts = FindProgramName(name);
+    return facts != nullptr && (facts->isClass || facts->functionPosition >= 0 ||
+                                facts->prefixedFunctionPosition >= 0);
+}
+
+void OpenProgramScopes() {
+    OpenScope();
+    constList.emplace_back();
+    funcList.emplace_back();
 }
 
 void OpenScope() {
@@ -164,6 +194,6 @@ void ClearSymbolTables() {
     localObjectList.clear();
     classList.clear();
     vLibList.clear();
-    classIndex.clear();
+    programNames.clear();
     for (auto& owners : memberOwners) owners.clear();
 }

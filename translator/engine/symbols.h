@@ -102,11 +102,25 @@ void AddClass(const std::string& name);
 bool IsDefined(const std::string& name);
 bool IsClassName(const std::string& name);
 
+// What the program-wide tables (functions, constants, classes) know of one name, so that an
+// identifier is resolved with one lookup however many names the program has.
+struct ProgramName {
+    long long functionPosition = -1;          // first registration as a function
+    long long prefixedFunctionPosition = -1;  // first registration as "tol_" + the name
+    bool isConstant = false;
+    bool isClass = false;
+};
+// Nullptr when no program-wide table holds the name.
+const ProgramName* FindProgramName(const std::string& name);
+
 enum class MemberKind { kField, kMethod, kConst };
 // True when an object variable of the current object scope belongs to a class that has the
 // member: which object stands before the member access is not known here.
 bool IsMemberOfScopeObjects(const std::string& name, MemberKind kind);
 
+// The scopes of the whole program: variables and objects of the file level, and the one scope
+// of constants and of functions.
+void OpenProgramScopes();
 void OpenScope();   // a variable scope and an object scope, as a function body does
 void CloseScope();  // the innermost of both
 // The current variable scope; the run ends with a report when there is none.
