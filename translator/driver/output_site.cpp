@@ -29,7 +29,7 @@ std::string ReplaceLastMarker(std::string line, const std::string& programName) 
 void WriteEntryPage(const std::string& indexPath) {
     SourceReader templateFile("../default/index.php");
     if (!templateFile.IsOpen()) Die("Cannot open default/index.php file for reading.");
-    std::ofstream page(indexPath, std::ios::binary | std::ios::trunc);
+    std::ofstream page(indexPath, TextFileMode() | std::ios::trunc);
     if (!page) Die("Cannot create index.php file in output folder.");
     std::string programName = StripExtension(StripDirectory(mainFile));
     while (!templateFile.Exhausted()) {
@@ -47,7 +47,7 @@ void WriteStyleSheet() {
     }
     std::string sheetPath = cssFolder + "/mystyle.css";
     if (IsReadable(sheetPath)) return;
-    std::ofstream sheet(sheetPath, std::ios::binary | std::ios::trunc);
+    std::ofstream sheet(sheetPath, TextFileMode() | std::ios::trunc);
     if (sheet) sheet << "/*Add your CSS styles here*/\n";
     sheet.close();
     if (!sheet) Die("Cannot create CSS file in {output}/css folder.");

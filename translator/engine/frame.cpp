@@ -10,6 +10,7 @@
 
 #include "driver/console.h"
 #include "driver/die.h"
+#include "driver/platform/platform.h"
 #include "driver/settings.h"
 #include "driver/strings.h"
 #include "engine/dispatch.h"
@@ -142,7 +143,7 @@ public:
 
 void OpenOutput(std::ofstream& out, std::vector<char>& buffer, const std::string& baseName) {
     out.rdbuf()->pubsetbuf(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-    out.open(outputPath + "/" + baseName + ".php", std::ios::binary | std::ios::trunc);
+    out.open(outputPath + "/" + baseName + ".php", TextFileMode() | std::ios::trunc);
     if (!out) Die("Cannot create '" + baseName + ".php'file in output folder.");
 }
 

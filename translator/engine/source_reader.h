@@ -1,6 +1,7 @@
 // Buffered line reader for source files. A file is the sequence of texts between its line
-// feeds: "a\n" holds the lines "a" and "", and an empty file holds one empty line. A carriage
-// return before a line feed stays in the line.
+// feeds: "a\n" holds the lines "a" and "", and an empty file holds one empty line. The file is
+// opened in the platform's text file mode: on Linux a carriage return before a line feed stays
+// in the line, on Windows the pair ends the line.
 #pragma once
 
 #include <fstream>

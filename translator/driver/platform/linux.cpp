@@ -78,3 +78,5 @@ void LaunchBrowser(const std::string& shownAddress, const std::string& address) 
     if (RunLauncher("x-www-browser", address) || RunLauncher("xdg-open", address)) return;
     PrintLine("Note: No browser launcher found (x-www-browser or xdg-open); open the address by hand.");
 }
+
+std::ios::openmode TextFileMode() { return std::ios::binary; }

@@ -2,6 +2,7 @@
 // has its own implementation file; the build picks one.
 #pragma once
 
+#include <ios>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,11 @@ bool RemoveFile(const std::string& path);
 // folder cannot be listed.
 bool ListSubfolders(const std::string& path, std::vector<std::string>& names);
 
-// Hands address to the desktop's browser and waits for the launcher to return. shownAddress
-// is the address as given on the command line, for the progress line.
+// Hands address to the desktop's browser; on Linux it waits for the launcher to return.
+// shownAddress is the address as given on the command line, for the progress line.
 void LaunchBrowser(const std::string& shownAddress, const std::string& address);
+
+// Open mode of the text files read and written (sources, word lists, template, PHP, style
+// sheet): binary on Linux, where a line ends in LF and a CR before it stays in the line; text
+// mode on Windows, where a line ends in CR LF.
+std::ios::openmode TextFileMode();
