@@ -1,0 +1,2 @@
+<?php
+include_once("pages/a.php");

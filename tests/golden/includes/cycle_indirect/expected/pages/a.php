@@ -1,0 +1,3 @@
+<?php
+echo "a";
+include_once("parts/b.php");

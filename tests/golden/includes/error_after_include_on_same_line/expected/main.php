@@ -1,0 +1,3 @@
+<?php
+echo "start";
+include_once("parts/part.php");

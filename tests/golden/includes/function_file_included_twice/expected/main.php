@@ -1,0 +1,3 @@
+<?php
+include_once("lib/greet.php");
+include_once("lib/greet.php");

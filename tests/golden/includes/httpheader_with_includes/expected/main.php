@@ -1,0 +1,3 @@
+<?php
+echo tol_shout( sitename( ) ) ;
+?>

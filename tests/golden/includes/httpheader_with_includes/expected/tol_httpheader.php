@@ -1,0 +1,4 @@
+<?php
+include_once("mylib/a.php");
+include_once("parts/names.php");
+?>

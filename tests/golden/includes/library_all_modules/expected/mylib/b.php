@@ -1,0 +1,5 @@
+<?php
+function tol_whisper($text)
+{
+    return strtolower($text) . '...';
+}

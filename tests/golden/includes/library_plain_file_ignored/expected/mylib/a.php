@@ -1,0 +1,5 @@
+<?php
+function tol_shout($text)
+{
+    return strtoupper($text) . '!';
+}

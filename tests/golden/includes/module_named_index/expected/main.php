@@ -1,0 +1,4 @@
+<?php
+include_once("site/index.php");
+echo tol_sitemap( ) ;
+?>

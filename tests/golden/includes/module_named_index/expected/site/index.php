@@ -1,0 +1,5 @@
+<?php
+function tol_sitemap()
+{
+    return 'home, about';
+}

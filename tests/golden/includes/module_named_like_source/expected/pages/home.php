@@ -1,0 +1,4 @@
+<?php
+include_once("mylib/home.php");
+echo tol_hometext( ) ;
+?>

@@ -1,0 +1,5 @@
+<?php
+function tol_hometext()
+{
+    return 'home';
+}

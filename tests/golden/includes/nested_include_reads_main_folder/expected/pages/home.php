@@ -1,0 +1,5 @@
+<?php
+echo "home start";
+include_once("parts/menu.php");
+echo "home end";
+?>

@@ -1,0 +1,3 @@
+<?php
+echo "menu from the main source folder";
+?>

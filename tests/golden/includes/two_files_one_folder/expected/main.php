@@ -1,0 +1,4 @@
+<?php
+include_once("pages/home.php");
+include_once("pages/about.php");
+?>
