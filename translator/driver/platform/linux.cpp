@@ -1,4 +1,8 @@
-// Linux implementation of the platform layer.
+// Linux implementation of the platform layer. File offsets are 64 bits wide on 32-bit ARM too:
+// under a 64-bit kernel the positions in a folder listing do not fit 32 bits, and readdir
+// would end the listing at once.
+#define _FILE_OFFSET_BITS 64
+
 #include <dirent.h>
 #include <spawn.h>
 #include <sys/stat.h>
