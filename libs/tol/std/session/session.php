@@ -3,7 +3,8 @@
 // only start before the page has written anything, because it sends a cookie; every function
 // starts it when it can and otherwise reports failure (false, or the fallback) without a
 // warning. The cookie is sent with HttpOnly and SameSite=Lax, and session ids that the server
-// did not hand out are refused. Helpers named tol__session_* are private to this module.
+// did not hand out are refused. Names are text; whole numbers and names with "|" are refused
+// (the session store cannot keep them). Helpers named tol__session_* are private.
 
 // Whether the session is running, after starting it if that is still possible.
 function tol__session_ready(): bool
@@ -23,10 +24,17 @@ function tol__session_ready(): bool
     ]);
 }
 
-// A parameter as a session key, or null when it cannot be one.
+// A name as a session key, or null when it cannot be one. The session store keeps text keys
+// only: it skips names that PHP turns into number keys ("7", "-1"), and a "|" in a name would
+// spoil everything stored for the visitor.
 function tol__session_key($name): ?string
 {
-    return is_string($name) || is_int($name) ? (string) $name : null;
+    if (!is_string($name) && !is_int($name)) {
+        return null;
+    }
+    $name = (string) $name;
+    $textKey = is_string(array_key_first([$name => true]));
+    return $textKey && !str_contains($name, '|') ? $name : null;
 }
 
 // SessionStart(): starts the session; false when that is no longer possible.
