@@ -3,6 +3,7 @@
 // shell's "open" action, which does not wait for it.
 #include <dirent.h>
 #include <windows.h>
+// shellapi.h needs the declarations of windows.h before it.
 #include <shellapi.h>
 
 #include <cstdio>
