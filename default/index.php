@@ -1,6 +1,7 @@
 <?php
-// Entry page of the site. The HTTP header program, when the project has one, runs first so
-// that its headers go out before any output of the page.
+// Entry page of the site. The page is buffered, so that the program may still send headers
+// or start a session; the HTTP header program, when the project has one, runs first.
+ob_start();
 if (is_file(__DIR__ . '/tol_httpheader.php')) {
     include_once(__DIR__ . '/tol_httpheader.php');
 }
