@@ -35,6 +35,14 @@ build build-cross-native
 build build-cross-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 build build-cross-pi -DCMAKE_TOOLCHAIN_FILE=cmake/arm-linux-gnueabihf.cmake -DTOLVA_TARGET=pi
 
+# The programs are compared, not the data: every stage gets the Linux stage's data files.
+for flavour in windows pi; do
+    for data in config default libs; do
+        rm -rf "build-cross-$flavour/stage/$data"
+        cp -R "build-cross-native/stage/$data" "build-cross-$flavour/stage/$data"
+    done
+done
+
 # wine64 brings no wine command of its own in Debian; its programs live in /usr/lib/wine.
 wine=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
