@@ -51,13 +51,15 @@ bool EndsInTilde(const CLexer& lexer) {
 }
 
 // A line ending in "~~" goes on with the next line, which may itself end in "~" to go on
-// again. Every "~" of the joined text disappears. Continuation lines are not counted.
+// again. Every "~" of the joined text disappears. Continuation lines are not counted. Each
+// line loses its "~" before it is appended, so the joined text is never scanned again and a
+// long continued statement costs time in proportion to its length.
 void JoinContinuedLines(SourceReader& in, CLexer& lexer, std::string text) {
     text = ReplaceChar(text, '~', '\0');
     bool goesOn = true;
     while (goesOn && !in.Exhausted()) {
         std::string next = in.Next();
-        text = ReplaceChar(text + next, '~', '\0');
+        text += ReplaceChar(next, '~', '\0');
         lexer.LexLine(next, true, false);
         goesOn = EndsInTilde(lexer);
     }
