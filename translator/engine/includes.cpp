@@ -4,6 +4,7 @@
 #include "engine/includes.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 
 #include "driver/die.h"
@@ -17,7 +18,11 @@ namespace {
 
 const std::string kLibraryRoot = "../libs/tol";
 
-bool IsReadable(const std::string& path) { return std::ifstream(path).is_open(); }
+// A folder opens as a stream but has no lines to read, so it is no source or header file.
+bool IsReadable(const std::string& path) {
+    std::error_code error;
+    return !std::filesystem::is_directory(path, error) && std::ifstream(path).is_open();
+}
 
 void RequireFolder(const std::string& path) {
     if (!DirectoryExists(path) && !CreateDir(path)) {
