@@ -1,0 +1,3 @@
+<?php
+include_once("pages/home.php");
+?>
