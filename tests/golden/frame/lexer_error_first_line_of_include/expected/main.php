@@ -1,0 +1,3 @@
+<?php
+1 ;
+include_once("other.tol/other.php");

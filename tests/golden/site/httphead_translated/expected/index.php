@@ -1,0 +1,1 @@
+laid out before

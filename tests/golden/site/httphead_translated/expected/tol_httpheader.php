@@ -1,0 +1,4 @@
+<?php
+header("X-Site: tolva");
+	2 ;
+?>

@@ -1,0 +1,1 @@
+<title>{#SOURCE#}</title>

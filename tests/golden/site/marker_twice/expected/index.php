@@ -1,0 +1,3 @@
+<title>{#SOURCE#} - shop</title>
+no marker
+<p>shop</p>

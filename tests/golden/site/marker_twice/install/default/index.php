@@ -1,0 +1,3 @@
+<title>{#SOURCE#} - {#SOURCE#}</title>
+no marker
+<p>{#SOURCE#}</p>

@@ -1,0 +1,3 @@
+<?php
+zap( 1 ) . tolva;
+?>
