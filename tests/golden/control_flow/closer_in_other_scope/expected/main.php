@@ -1,0 +1,5 @@
+<?php
+if (1 )
+{
+	function f ()
+	{

@@ -1,0 +1,5 @@
+<?php
+ $items = Array();
+ $k = NULL;
+foreach ($items as $k => &$v)
+{

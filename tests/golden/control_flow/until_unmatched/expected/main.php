@@ -1,0 +1,2 @@
+<?php
+ $done = true;

@@ -1,0 +1,5 @@
+<?php
+function make ()
+{
+	class inner
+	{

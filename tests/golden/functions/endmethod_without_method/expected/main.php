@@ -1,0 +1,4 @@
+<?php
+class shape
+{
+	public  $width = NULL;

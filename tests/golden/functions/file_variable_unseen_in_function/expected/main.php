@@ -1,0 +1,4 @@
+<?php
+ $total = 0;
+function add ( $n)
+{

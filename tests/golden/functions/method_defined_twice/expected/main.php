@@ -1,0 +1,8 @@
+<?php
+class shape
+{
+	public function run ()
+	{
+	}
+	public function run ()
+	{

@@ -1,0 +1,5 @@
+<?php
+class shape
+{
+	public function print ()
+	{

@@ -1,0 +1,5 @@
+<?php
+function area ( $w,  $h)
+{
+	return ($w* $h);
+}
