@@ -16,3 +16,4 @@ run_build() {
 
 run_build build
 run_build build-sanitize -DTOLVA_SANITIZE=ON -DTOLVA_BUILD_BENCH=OFF
+scripts/cross-builds.sh

@@ -287,4 +287,20 @@ TEST(MissingLauncher, PrintsOneLineAndChangesNothingElse) {
     EXPECT_EQ(result.output, WithBrowserLines(baseline.output, run.OutArgument(), launchLines));
 }
 
+// An address that a launcher would take for one of its options is not handed over at all.
+TEST(OptionLikeAddress, StartsNoLauncher) {
+    BrowserRun run(TestName());
+    run.AddLauncher("x-www-browser");
+    std::string address = Quoted("--remote-debugging-port=9222");
+
+    RunResult result = run.Translate(run.Launchers().string(), {"-b", address});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.output.find("Opening browser to address: " + address +
+                                 "\nNote: An address starting with '-' would be read as an "
+                                 "option; no browser started.\n\nDone! \\o/\n"),
+              std::string::npos)
+        << result.output;
+    EXPECT_FALSE(fs::exists(run.Record("x-www-browser")));
+}
+
 }  // namespace

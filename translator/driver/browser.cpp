@@ -18,8 +18,15 @@ std::string WithoutEnclosingQuotes(const std::string& address) {
 
 }  // namespace
 
+// A launcher reads an argument that starts with "-" as an option of its own, and some
+// browsers have options that start programs: such an address is not handed over.
 void BrowserCall(const std::string& address) {
     PrintLine("Opening browser to address: " + address);
-    LaunchBrowser(address, WithoutEnclosingQuotes(address));
+    std::string target = WithoutEnclosingQuotes(address);
+    if (!target.empty() && target[0] == '-') {
+        PrintLine("Note: An address starting with '-' would be read as an option; no browser started.");
+    } else {
+        LaunchBrowser(address, target);
+    }
     PrintLine();
 }
