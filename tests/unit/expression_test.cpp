@@ -163,9 +163,10 @@ TEST_F(Expressions, DropsCommentsUnlessTheyAreKept) {
     });
     outputComments = 1;
     ExpectAll({
-        {"a = 1 ' note", "$a= 1 // note  "},
-        {"' note", "// note  "},
-        {"a // b", "$a// $b"},
+        {"a = 1 ' note", "$a= 1 /* note */ "},
+        {"' note", "/* note */ "},
+        {"' a */ b", "/* a * / b */ "},
+        {"a // b", "$a/**/ $b"},
     });
 }
 

@@ -3,6 +3,8 @@
 // closers beyond that: a closer with no block of its own to close is reported.
 #include "engine/control_flow.h"
 
+#include <algorithm>
+
 #include "driver/die.h"
 #include "engine/expression.h"
 #include "engine/frame.h"
@@ -64,9 +66,10 @@ std::string LoopVariable(const std::string& name) {
 std::string CountingLoop(const std::vector<std::string>& spec, std::size_t p,
                          const std::string& name) {
     std::size_t to = Find(spec, p, "to");
-    std::string start = Translated(Slice(spec, p, to));
-    if (to < spec.size()) p = to + 1;
     std::size_t step = Find(spec, p, "step");
+    std::string start = Translated(Slice(spec, p, std::min(to, step)));
+    if (to < spec.size()) p = to + 1;
+    step = Find(spec, p, "step");
     std::string end = Translated(Slice(spec, p, step));
     std::string stepText = "+1";
     std::string comparison = "<=";

@@ -11,6 +11,14 @@
 
 namespace {
 
+// A kept comment is written as a block comment, so that the ")", ";" or ":" that a statement
+// writes after its expression stays code.
+std::string BlockComment(const std::string& comment) {
+    std::string text = comment.substr(2);
+    for (std::size_t at; (at = text.find("*/")) != std::string::npos;) text.replace(at, 2, "* /");
+    return "/*" + text + "*/";
+}
+
 class ExpressionTranslator {
 public:
     explicit ExpressionTranslator(const std::vector<std::string>& tokens) : tokens_(tokens) {}
@@ -47,7 +55,12 @@ std::string ExpressionTranslator::Translate() {
 }
 
 bool ExpressionTranslator::RewriteToken(std::string& token) {
-    if (token.rfind("//", 0) == 0 && outputComments == 0) return false;
+    if (token.rfind("//", 0) == 0) {
+        if (outputComments == 0) return false;
+        token = BlockComment(token);
+        separator_ = " ";
+        return true;
+    }
     if (token == "\\" || token == ":") {
         token = token == ":" ? "::" : "->";
         separator_.clear();

@@ -113,11 +113,17 @@ void TranslateLines(SourceReader& in, CLexer& lexer, std::ostream& out) {
     }
 }
 
+// In a line comment, "?>" would still end the PHP code.
+std::string WithoutClosingTag(std::string text) {
+    for (std::size_t at; (at = text.find("?>")) != std::string::npos;) text.replace(at, 2, "? >");
+    return text;
+}
+
 }  // namespace
 
 void WritePHP(std::ostream& out, std::string line) {
     if (doTrace == 1 && line != "<?php" && line != "?>") {
-        line += " //" + traceLine;
+        line += " //" + WithoutClosingTag(traceLine);
         traceLine.clear();
     }
     if (tabbedAmount > 0) out << std::string(static_cast<std::size_t>(tabbedAmount), '\t');

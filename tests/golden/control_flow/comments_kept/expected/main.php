@@ -1,5 +1,5 @@
 <?php
-// With the comment option, a comment after a keyword whose tokens are ignored has no effect    ;
+/* With the comment option, a comment after a keyword whose tokens are ignored has no effect   */ ;
  $x = 3;
 if ($x> 1 )
 {

@@ -1,5 +1,5 @@
 <?php
-// With the comment option, a comment after a name alone is ignored like any other token    ;
+/* With the comment option, a comment after a name alone is ignored like any other token   */ ;
  $a = NULL;
  $b = NULL;
  $c = NULL;
