@@ -27,9 +27,8 @@ std::optional<std::string> ReadLinkTarget(const std::string& link) {
 }
 
 std::optional<std::string> FileNameToUtf8(const std::string& fileName) {
-    gchar* converted =
-        g_filename_to_utf8(fileName.data(), static_cast<gssize>(fileName.size()), nullptr,
-                           nullptr, nullptr);
+    gchar* converted = g_filename_to_utf8(fileName.data(), static_cast<gssize>(fileName.size()),
+                                          nullptr, nullptr, nullptr);
     if (converted == nullptr) return std::nullopt;
     std::string result(converted);
     g_free(converted);

@@ -47,8 +47,8 @@ EditView::EditView()
       buffer(source.Buffer()),
       words(ReadKnownWords(ConfigFolder())),
       wordIndex(words) {
-    keyReleaseConnection = view.signal_key_release_event().connect(
-        sigc::mem_fun(*this, &EditView::onKeyPress), false);
+    keyReleaseConnection =
+        view.signal_key_release_event().connect(sigc::mem_fun(*this, &EditView::onKeyPress), false);
 }
 
 EditView::~EditView() { keyReleaseConnection.disconnect(); }
@@ -133,7 +133,7 @@ std::optional<std::string> EditView::Load() {
         ShowReadOnly(DisplayableText(file.contents));
         problem = "'" + filePath + "' is not valid UTF-8 text." + kKeptReadOnly;
     } else {
-        buffer->set_text(file.contents);
+        source.SetInitialText(file.contents);
     }
     buffer->set_modified(false);
     return problem;
@@ -153,5 +153,5 @@ bool EditView::HasUnsavedChanges() const { return buffer->get_modified(); }
 void EditView::ShowReadOnly(const std::string& text) {
     readOnly = true;
     view.set_editable(false);
-    buffer->set_text(text);
+    source.SetInitialText(text);
 }

@@ -15,7 +15,7 @@
 #include "word_index.h"
 
 class EditView {
-public:
+  public:
     // Builds the view with the highlighting definition and word lists below appDir.
     EditView();
     ~EditView();
@@ -54,7 +54,7 @@ public:
     bool IsReadOnly() const;
     bool HasUnsavedChanges() const;
 
-private:
+  private:
     void FinishWord(int cursor);
     void ReplaceWordEndingAt(int end, const std::string& spelling);
     void ShowReadOnly(const std::string& text);

@@ -15,9 +15,9 @@ std::unique_ptr<Gtk::MessageDialog> MakeWarningBox(Gtk::Window& parent,
 }
 
 std::unique_ptr<Gtk::MessageDialog> MakeUnsavedChangesQuestion(Gtk::Window& parent) {
-    auto box = std::make_unique<Gtk::MessageDialog>(
-        parent, "Some open files have unsaved changes.", false, Gtk::MESSAGE_WARNING,
-        Gtk::BUTTONS_NONE, true);
+    auto box =
+        std::make_unique<Gtk::MessageDialog>(parent, "Some open files have unsaved changes.", false,
+                                             Gtk::MESSAGE_WARNING, Gtk::BUTTONS_NONE, true);
     box->set_secondary_text("Save them before closing?");
     box->add_button("_Cancel", Gtk::RESPONSE_CANCEL);
     box->add_button("_Discard changes", kDiscardResponse);

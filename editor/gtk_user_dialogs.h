@@ -10,13 +10,12 @@
 #include "user_dialogs.h"
 
 class GtkUserDialogs : public UserDialogs {
-public:
+  public:
     void ShowWarning(Gtk::Window& parent, const std::string& message) override;
     UnsavedChangesAnswer AskAboutUnsavedChanges(Gtk::Window& parent) override;
 };
 
-std::unique_ptr<Gtk::MessageDialog> MakeWarningBox(Gtk::Window& parent,
-                                                   const std::string& message);
+std::unique_ptr<Gtk::MessageDialog> MakeWarningBox(Gtk::Window& parent, const std::string& message);
 std::unique_ptr<Gtk::MessageDialog> MakeUnsavedChangesQuestion(Gtk::Window& parent);
 
 // The answer a response of the unsaved-changes question stands for; closing the box

@@ -9,8 +9,7 @@ void IconRegistry::Register(const std::string& name, const std::optional<std::st
     try {
         images[name] = Gdk::Pixbuf::create_from_file(*file)->add_alpha(true, 255, 0, 255);
     } catch (const Glib::Error& error) {
-        std::cerr << "Tolva Warning: Cannot load icon " << *file << ": " << error.what()
-                  << "\n";
+        std::cerr << "Tolva Warning: Cannot load icon " << *file << ": " << error.what() << "\n";
     }
 }
 

@@ -9,7 +9,7 @@
 #include <string>
 
 class IconRegistry {
-public:
+  public:
     // Loads the image at `file` under `name`. An image that cannot be loaded (or an unknown
     // file) leaves the name unregistered, with a warning on standard error for the former.
     void Register(const std::string& name, const std::optional<std::string>& file);
@@ -19,6 +19,6 @@ public:
 
     std::size_t Count() const;
 
-private:
+  private:
     std::map<std::string, Glib::RefPtr<Gdk::Pixbuf>> images;
 };

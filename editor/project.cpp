@@ -49,8 +49,8 @@ void AppendLines(std::string& text, const std::vector<std::string>& lines) {
 
 std::string ProjectFileText(const CProject& project) {
     std::string text = "GENERAL\n";
-    AppendLines(text, {project.appName, project.companyName, project.mainFile,
-                       project.outputDir, project.localURL, FlagText(project.compileHeader),
+    AppendLines(text, {project.appName, project.companyName, project.mainFile, project.outputDir,
+                       project.localURL, FlagText(project.compileHeader),
                        FlagText(project.traceCode), FlagText(project.outputComments)});
     text += "EDITFILES\n";
     AppendLines(text, project.editFiles);
@@ -75,8 +75,8 @@ void CProject::CreateNewProject(const std::string& appName, const std::string& c
 }
 
 void CProject::SaveProject() const {
-    if (std::optional<std::string> error = ReplaceFileContents(projectFilePath,
-                                                               ProjectFileText(*this))) {
+    if (std::optional<std::string> error =
+            ReplaceFileContents(projectFilePath, ProjectFileText(*this))) {
         std::cerr << "Tolva Warning: " << *error << "\n";
     }
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 class CProject {
-public:
+  public:
     std::string appName;      // written into the header comment of new source files
     std::string companyName;  // the author, likewise
     std::string mainFile;     // relative to the project folder

@@ -7,8 +7,7 @@
 
 namespace {
 
-GtkSourceLanguageManager* CreateLanguageManager(
-    const std::optional<std::string>& languageFolder) {
+GtkSourceLanguageManager* CreateLanguageManager(const std::optional<std::string>& languageFolder) {
     GtkSourceLanguageManager* manager = gtk_source_language_manager_new();
     const gchar* folders[] = {languageFolder ? languageFolder->c_str() : nullptr, nullptr};
     gtk_source_language_manager_set_search_path(manager, const_cast<gchar**>(folders));
@@ -41,21 +40,24 @@ Glib::RefPtr<Gtk::TextBuffer> SourceView::Buffer() const {
     return Glib::wrap(GTK_TEXT_BUFFER(buffer), true);
 }
 
+void SourceView::SetInitialText(const std::string& text) {
+    gtk_source_buffer_begin_not_undoable_action(buffer);
+    gtk_text_buffer_set_text(GTK_TEXT_BUFFER(buffer), text.data(), static_cast<gint>(text.size()));
+    gtk_source_buffer_end_not_undoable_action(buffer);
+}
+
 bool SourceView::HasLanguage() const { return language != nullptr; }
 
 std::vector<std::string> SourceView::LanguageSearchPath() const {
     std::vector<std::string> folders;
-    for (const gchar* const* folder = gtk_source_language_manager_get_search_path(
-             languageManager);
+    for (const gchar* const* folder = gtk_source_language_manager_get_search_path(languageManager);
          *folder != nullptr; ++folder) {
         folders.emplace_back(*folder);
     }
     return folders;
 }
 
-bool SourceView::ShowsLineNumbers() const {
-    return gtk_source_view_get_show_line_numbers(view);
-}
+bool SourceView::ShowsLineNumbers() const { return gtk_source_view_get_show_line_numbers(view); }
 
 bool SourceView::IsInContextClass(int offset, const std::string& contextClass) const {
     GtkTextIter start, end, at;

@@ -17,7 +17,7 @@ typedef struct _GtkSourceLanguageManager GtkSourceLanguageManager;
 typedef struct _GtkSourceView GtkSourceView;
 
 class SourceView {
-public:
+  public:
     // Looks up `languageId` in `languageFolder` alone (the system folders are not searched);
     // without the folder, or without a definition of that id in it, nothing is highlighted.
     SourceView(const std::optional<std::string>& languageFolder, const std::string& languageId);
@@ -28,6 +28,10 @@ public:
     Gtk::TextView& Widget() const;
     Glib::RefPtr<Gtk::TextBuffer> Buffer() const;
 
+    // Replaces the whole text as the document's starting point: undo never goes back
+    // across it to the empty buffer.
+    void SetInitialText(const std::string& text);
+
     bool HasLanguage() const;
     std::vector<std::string> LanguageSearchPath() const;
     bool ShowsLineNumbers() const;
@@ -36,7 +40,7 @@ public:
     // given class ("string", "comment", ...), highlighting the whole buffer first if needed.
     bool IsInContextClass(int offset, const std::string& contextClass) const;
 
-private:
+  private:
     GtkSourceLanguageManager* languageManager;
     GtkSourceLanguage* language;  // owned by languageManager; null when none was found
     GtkSourceBuffer* buffer;

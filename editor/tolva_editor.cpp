@@ -70,8 +70,8 @@ const ToolbarEntry kToolbar[] = {
     {"open-project-folder-icon", "Explore the project's root folder.",
      &TolvaEditor::on_open_project_dir_clicked, true},
     {nullptr, nullptr, nullptr, false},
-    {"project-settings-icon", "Edit project settings.",
-     &TolvaEditor::on_project_settings_clicked, true},
+    {"project-settings-icon", "Edit project settings.", &TolvaEditor::on_project_settings_clicked,
+     true},
     {"start-icon", "Build and run the project.", &TolvaEditor::on_start_clicked, true},
     {"build-icon", "Build the project.", &TolvaEditor::on_build_clicked, true},
     {"open-output-dir-icon", "Explore the output directory.",
@@ -158,10 +158,9 @@ void TolvaEditor::CreateToolbar(Gtk::Toolbar& toolbar) {
 }
 
 bool TolvaEditor::on_delete_event(GdkEventAny*) {
-    const bool unsaved = std::any_of(documents.begin(), documents.end(),
-                                     [](const auto& document) {
-                                         return document->HasUnsavedChanges();
-                                     });
+    const bool unsaved = std::any_of(documents.begin(), documents.end(), [](const auto& document) {
+        return document->HasUnsavedChanges();
+    });
     if (!unsaved) return false;
     const UnsavedChangesAnswer answer = dialogs.AskAboutUnsavedChanges(*this);
     if (answer == UnsavedChangesAnswer::Save) return !SaveModifiedDocuments();

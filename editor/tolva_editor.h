@@ -12,7 +12,7 @@
 #include "user_dialogs.h"
 
 class TolvaEditor : public Gtk::Window {
-public:
+  public:
     explicit TolvaEditor(UserDialogs& dialogs);
     ~TolvaEditor() override;
 
@@ -39,12 +39,12 @@ public:
     void on_build_clicked();
     void on_open_output_dir_clicked();
 
-protected:
+  protected:
     // Closing with unsaved changes asks first; the window stays when the user cancels or
     // a save fails.
     bool on_delete_event(GdkEventAny* event) override;
 
-private:
+  private:
     void CreateToolbar(Gtk::Toolbar& toolbar);
     void RegisterIcons();
     bool SaveModifiedDocuments();

@@ -12,7 +12,7 @@ class Window;
 enum class UnsavedChangesAnswer { Save, Discard, Cancel };
 
 class UserDialogs {
-public:
+  public:
     virtual ~UserDialogs() = default;
 
     // A modal warning box with a single OK button, showing `message` literally; returns

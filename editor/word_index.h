@@ -13,13 +13,13 @@ std::string FoldAsciiCase(std::string text);
 bool EqualsIgnoringAsciiCase(const std::string& a, const std::string& b);
 
 class WordIndex {
-public:
+  public:
     WordIndex() = default;
     explicit WordIndex(const std::vector<std::string>& words);
 
     // The earliest word of the list that equals `word` ignoring ASCII case, or null.
     const std::string* FirstMatch(const std::string& word) const;
 
-private:
+  private:
     std::unordered_map<std::string, std::string> firstSpelling;  // folded word -> first entry
 };

@@ -1,5 +1,6 @@
 // The edit view's key-release handler on a long line with thousands of known words: typing
-// a letter at the end of the line, and finishing a word that matches the last known word.
+// a letter at the end of the line, and finishing a word that is the last known word, as
+// spelled and in another letter case.
 // Needs a display (run it under xvfb-run); the word list is generated into a temporary
 // installation root, so the installed word files play no part.
 #include <benchmark/benchmark.h>
@@ -23,7 +24,7 @@ std::string KnownWord(int i) { return "Function" + std::to_string(i); }
 
 // A temporary root whose functions.txt holds kWordCount words; removed at exit.
 class WordListRoot {
-public:
+  public:
     WordListRoot() {
         std::string pattern = std::filesystem::temp_directory_path() / "tolva-bench-XXXXXX";
         root = mkdtemp(pattern.data());
@@ -56,6 +57,20 @@ void BM_KeyReleaseAfterALetter(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_KeyReleaseAfterALetter);
+
+// The finished word is the last entry of the list, spelled exactly: it is looked up and
+// needs no edit, so this is the cost of the lookup itself.
+void BM_KeyReleaseFinishingAnExactWord(benchmark::State& state) {
+    EditView view;
+    view.buffer->set_text(LongLine() + KnownWord(kWordCount - 1) + " ");
+    PlaceCursorAtEnd(view);
+    for (auto _ : state) {
+        view.lastCursor = -1;
+        view.currentWord = KnownWord(kWordCount - 1);
+        benchmark::DoNotOptimize(view.onKeyPress(nullptr));
+    }
+}
+BENCHMARK(BM_KeyReleaseFinishingAnExactWord);
 
 // The finished word matches the last entry of the list, in another letter case, and is
 // re-cased; the line is put back between iterations, outside the timing.

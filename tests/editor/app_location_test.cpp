@@ -15,7 +15,7 @@ using testing::internal::CaptureStdout;
 using testing::internal::GetCapturedStdout;
 
 class AppLocationTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override { ResetEditorState(); }
     void TearDown() override { ResetEditorState(); }
 };

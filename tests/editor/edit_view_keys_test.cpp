@@ -52,7 +52,7 @@ void TypeKeys(Gtk::Window& window, const std::string& text) {
 }
 
 class EditViewKeysTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetEditorState();
         layout.WriteConfigFile("functions.txt", "Print:prints values\nLen:length\n");

@@ -14,7 +14,7 @@ using testing::internal::CaptureStderr;
 using testing::internal::GetCapturedStderr;
 
 class EditViewTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetEditorState();
         layout.WriteConfigFile("functions.txt", "Print:prints values\nLen:length\n\nEndIf\n");
@@ -119,9 +119,17 @@ TEST_F(EditViewTest, TokenLeftOfCursorCollectsLettersAndDigitsBackwards) {
         const char* token;
     };
     const Case cases[] = {
-        {"print", 4, "tnirp"},       {"print", 0, "p"},   {"x2y", 2, "y2x"},
-        {"a_bc", 3, "cb"},           {"ab cd", 2, ""},    {"ab cd", 1, "ba"},
-        {"\xC3\xA9" "ab", 2, "ba"},  {"print", -1, ""},   {"a\nbc", 3, "cb"},
+        {"print", 4, "tnirp"},
+        {"print", 0, "p"},
+        {"x2y", 2, "y2x"},
+        {"a_bc", 3, "cb"},
+        {"ab cd", 2, ""},
+        {"ab cd", 1, "ba"},
+        {"\xC3\xA9"
+         "ab",
+         2, "ba"},
+        {"print", -1, ""},
+        {"a\nbc", 3, "cb"},
         {"(len", 3, "nel"},
     };
     for (const Case& c : cases) {
@@ -229,6 +237,16 @@ TEST_F(EditViewTest, ARecasingIsUndoneInOneStep) {
     EXPECT_EQ(view->buffer->get_text(), "x\nprint ");
 }
 
+TEST_F(EditViewTest, UndoDoesNotGoBackBeforeTheLoadedText) {
+    WriteFileBytes(layout.Root() + "/main.tol", "Print 1\n");
+    const auto view = MakeView();
+    view->filePath = layout.Root() + "/main.tol";
+    ASSERT_EQ(view->Load(), std::nullopt);
+    g_signal_emit_by_name(view->buffer->gobj(), "undo");
+    EXPECT_EQ(view->buffer->get_text(), "Print 1\n");
+    EXPECT_FALSE(view->HasUnsavedChanges());
+}
+
 TEST_F(EditViewTest, AReadOnlyDocumentIsNeverRecased) {
     WriteFileBytes(layout.Root() + "/latin1.tol", "print \xe9");
     const auto view = MakeView();
@@ -248,7 +266,9 @@ TEST_F(EditViewTest, NulBytesMakeAFileReadOnly) {
     view->filePath = layout.Root() + "/nul.tol";
     ASSERT_TRUE(view->Load());
     EXPECT_TRUE(view->IsReadOnly());
-    EXPECT_EQ(view->buffer->get_text(), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(view->buffer->get_text(),
+              "a\xEF\xBF\xBD"
+              "b");
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ TEST(FolderOfTest, TakesEverythingBeforeTheLastSlash) {
 }
 
 class FileIoTest : public testing::Test {
-protected:
+  protected:
     std::string PathOf(const std::string& name) const { return folder.Root() + "/" + name; }
     TempLayout folder;
 };

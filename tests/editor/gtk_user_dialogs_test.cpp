@@ -56,7 +56,8 @@ TEST(GtkUserDialogsTest, TheUnsavedChangesQuestionOffersSaveDiscardAndCancel) {
     EXPECT_EQ(box->get_transient_for(), &parent);
     std::map<std::string, UnsavedChangesAnswer> answers;
     for (Gtk::Button* button : WidgetsIn<Gtk::Button>(*box)) {
-        answers[button->get_label()] = UnsavedChangesAnswerFor(box->get_response_for_widget(*button));
+        answers[button->get_label()] =
+            UnsavedChangesAnswerFor(box->get_response_for_widget(*button));
     }
     EXPECT_EQ(answers, (std::map<std::string, UnsavedChangesAnswer>{
                            {"_Save", UnsavedChangesAnswer::Save},

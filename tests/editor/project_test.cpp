@@ -17,7 +17,7 @@ using testing::internal::CaptureStderr;
 using testing::internal::GetCapturedStderr;
 
 class ProjectTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetEditorState();
         std::filesystem::create_directory(ProjectFolder());
@@ -98,9 +98,8 @@ TEST_F(ProjectTest, FlagsKeepTheirOrderWrittenAndRead) {
 
 TEST_F(ProjectTest, OnlyTheExactTextTrueReadsAsTrue) {
     const std::pair<const char*, bool> cases[] = {
-        {"true", true},    {"True", false},  {"TRUE", false}, {"true ", false},
-        {" true", false},  {"true\r", false}, {"1", false},   {"false", false},
-        {"", false},
+        {"true", true},    {"True", false}, {"TRUE", false},  {"true ", false}, {" true", false},
+        {"true\r", false}, {"1", false},    {"false", false}, {"", false},
     };
     for (const auto& [line, expected] : cases) {
         CProject project;
@@ -193,29 +192,70 @@ TEST_F(ProjectTest, TheReaderTakesWhateverTheFileHolds) {
         {"sections in any order",
          "SRCFILES\na.tol\nSRCFILESEND\nGENERAL\nn\nc\nm\no\nu\nfalse\nfalse\ntrue\n"
          "EDITFILES\nb.tol\nEDITFILESEND\n",
-         {"b.tol"}, {"a.tol"}, "n", "u", true},
+         {"b.tol"},
+         {"a.tol"},
+         "n",
+         "u",
+         true},
         {"repeated lists add, a repeated GENERAL overwrites",
          "GENERAL\nn\nc\nm\no\nu\nfalse\nfalse\nfalse\nEDITFILES\na\nEDITFILESEND\n"
          "EDITFILES\nb\nEDITFILESEND\nGENERAL\nn2\nc\nm\no\nu2\nfalse\nfalse\nfalse\n",
-         {"a", "b"}, {}, "n2", "u2", false},
+         {"a", "b"},
+         {},
+         "n2",
+         "u2",
+         false},
         {"every line up to the end marker is an entry",
-         "SRCFILES\n\nGENERAL\nEDITFILES\nSRCFILESEND\n", {}, {"", "GENERAL", "EDITFILES"},
-         "old", "old", false},
+         "SRCFILES\n\nGENERAL\nEDITFILES\nSRCFILESEND\n",
+         {},
+         {"", "GENERAL", "EDITFILES"},
+         "old",
+         "old",
+         false},
         {"a missing SRCFILES section leaves the list empty",
-         "EDITFILES\na.tol\nEDITFILESEND\n", {"a.tol"}, {}, "old", "old", false},
-        {"unknown lines are skipped", "# note\nEDITFILESEND\nSRCFILES\nx.tol\nSRCFILESEND\njunk\n",
-         {}, {"x.tol"}, "old", "old", false},
-        {"a last line without a line end still counts", "SRCFILES\na.tol", {}, {"a.tol"},
-         "old", "old", false},
-        {"a list without its end marker runs to the end", "EDITFILES\na\nGENERAL\nx\n",
-         {"a", "GENERAL", "x"}, {}, "old", "old", false},
+         "EDITFILES\na.tol\nEDITFILESEND\n",
+         {"a.tol"},
+         {},
+         "old",
+         "old",
+         false},
+        {"unknown lines are skipped",
+         "# note\nEDITFILESEND\nSRCFILES\nx.tol\nSRCFILESEND\njunk\n",
+         {},
+         {"x.tol"},
+         "old",
+         "old",
+         false},
+        {"a last line without a line end still counts",
+         "SRCFILES\na.tol",
+         {},
+         {"a.tol"},
+         "old",
+         "old",
+         false},
+        {"a list without its end marker runs to the end",
+         "EDITFILES\na\nGENERAL\nx\n",
+         {"a", "GENERAL", "x"},
+         {},
+         "old",
+         "old",
+         false},
         {"the file ends inside GENERAL", "GENERAL\nn\nc\n", {}, {}, "n", "", false},
-        {"carriage returns stay in the names", "SRCFILES\nmain.tol\r\nSRCFILESEND\n", {},
-         {"main.tol\r"}, "old", "old", false},
+        {"carriage returns stay in the names",
+         "SRCFILES\nmain.tol\r\nSRCFILESEND\n",
+         {},
+         {"main.tol\r"},
+         "old",
+         "old",
+         false},
         {"with carriage returns no section marker is recognised",
          "GENERAL\r\nn\r\nc\r\nm\r\no\r\nu\r\ntrue\r\ntrue\r\ntrue\r\nEDITFILES\r\na.tol\r\n"
          "EDITFILESEND\r\n",
-         {}, {}, "old", "old", false},
+         {},
+         {},
+         "old",
+         "old",
+         false},
     };
     for (const ReadCase& c : cases) {
         CProject project;

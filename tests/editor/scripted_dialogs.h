@@ -11,7 +11,7 @@
 #include "user_dialogs.h"
 
 class ScriptedDialogs : public UserDialogs {
-public:
+  public:
     std::vector<std::string> warnings;
     std::deque<UnsavedChangesAnswer> unsavedChangesAnswers;
     int unsavedChangesQuestions = 0;

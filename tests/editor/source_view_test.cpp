@@ -1,9 +1,10 @@
-// The installed highlighting definition: found under the identifier "lua" in the config
-// folder alone, and marking keywords, library functions, numbers, strings with their "~"
-// escapes, comments and inline PHP blocks where the translator sees them.
+// SourceView with the installed highlighting definition: found under the identifier "lua"
+// in the config folder alone, and marking keywords, library functions, numbers, strings with
+// their "~" escapes, comments and inline PHP blocks where the translator sees them.
+#include "source_view.h"
+
 #include <gtest/gtest.h>
 
-#include "source_view.h"
 #include "temp_layout.h"
 
 namespace {
@@ -19,22 +20,31 @@ struct Case {
     std::vector<Mark> marks;
 };
 
-TEST(LanguageTest, MarksTheLanguageWhereTheTranslatorSeesIt) {
+TEST(SourceViewTest, MarksTheLanguageWhereTheTranslatorSeesIt) {
     SourceView source(InstalledRoot() + "/config", "lua");
     ASSERT_TRUE(source.HasLanguage());
     const Case cases[] = {
         {"Print \"a~nb\" ' note",
-         {{0, "keyword", true}, {7, "string", true}, {8, "escape", true}, {10, "escape", false},
-          {10, "string", true}, {12, "string", false}, {13, "comment", true},
-          {15, "comment", true}, {15, "keyword", false}}},
+         {{0, "keyword", true},
+          {7, "string", true},
+          {8, "escape", true},
+          {10, "escape", false},
+          {10, "string", true},
+          {12, "string", false},
+          {13, "comment", true},
+          {15, "comment", true},
+          {15, "keyword", false}}},
         {"x = \"~z\"", {{5, "bad-escape", true}, {5, "string", true}}},
         {"x = \"~B\"", {{5, "bad-escape", true}, {5, "escape", false}}},
         {"x = \"a~\" + 1", {{6, "bad-escape", true}, {9, "string", false}, {11, "number", true}}},
         {"x = \"a\\\"b\" ' c", {{8, "string", true}, {11, "comment", true}}},
         {"x = \"it's\" ' c", {{7, "comment", false}, {11, "comment", true}}},
         {"InlinePHP\n$x = 'a';\nEndInlinePHP\nprint 1",
-         {{0, "keyword", true}, {15, "inline-php", true}, {15, "comment", false},
-          {33, "keyword", true}, {33, "inline-php", false}}},
+         {{0, "keyword", true},
+          {15, "inline-php", true},
+          {15, "comment", false},
+          {33, "keyword", true},
+          {33, "inline-php", false}}},
         {"y = len(x) + TOL_LEN(x) + lenx(1)",
          {{4, "function", true}, {13, "function", true}, {26, "function", false}}},
         {"a = 1.5 + x2 + .5", {{4, "number", true}, {11, "number", false}, {15, "number", true}}},
@@ -50,7 +60,7 @@ TEST(LanguageTest, MarksTheLanguageWhereTheTranslatorSeesIt) {
     }
 }
 
-TEST(LanguageTest, OtherIdentifiersAreNotFound) {
+TEST(SourceViewTest, OtherIdentifiersAreNotFound) {
     EXPECT_FALSE(SourceView(InstalledRoot() + "/config", "tolvabasic").HasLanguage());
 }
 

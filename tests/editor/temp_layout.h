@@ -8,7 +8,7 @@
 std::string InstalledRoot();
 
 class TempLayout {
-public:
+  public:
     TempLayout();
     ~TempLayout();
     TempLayout(const TempLayout&) = delete;
@@ -23,7 +23,7 @@ public:
     void CopyAllInstalledConfigFiles() const;
     void RemoveConfigFile(const std::string& fileName) const;
 
-private:
+  private:
     std::string root;
 };
 

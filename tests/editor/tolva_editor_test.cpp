@@ -74,7 +74,7 @@ Glib::RefPtr<Gdk::Pixbuf> ImageOf(Gtk::ToolButton& button) {
 std::string OutputText() { return outputPane->get_buffer()->get_text(); }
 
 class TolvaEditorTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_NE(InstalledRoot(), "") << "TOLVA_EDITOR_STAGE names no staged installation";
         ResetEditorState();
@@ -238,7 +238,7 @@ TEST_F(TolvaEditorTest, NotifyShowsItsTextLiterally) {
 }
 
 class TabTest : public TolvaEditorTest {
-protected:
+  protected:
     std::string Path(const std::string& name) const { return folder.Root() + "/" + name; }
 
     std::shared_ptr<EditView> Open(const std::string& name) {

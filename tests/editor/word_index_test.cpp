@@ -9,9 +9,11 @@ namespace {
 TEST(WordIndexTest, FindsTheEarliestEntryThatMatchesIgnoringAsciiCase) {
     const WordIndex index({"Print", "Len", "PRINT", "print", "EndIf", "Str2", "\xC3\x89t\xC3\xA9"});
     const std::pair<const char*, const char*> cases[] = {
-        {"print", "Print"},  {"PRINT", "Print"}, {"Print", "Print"}, {"len", "Len"},
-        {"endif", "EndIf"},  {"STR2", "Str2"},   {"prin", nullptr},  {"printx", nullptr},
-        {"", nullptr},       {"\xC3\xA9t\xC3\xA9", nullptr},
+        {"print", "Print"}, {"PRINT", "Print"},
+        {"Print", "Print"}, {"len", "Len"},
+        {"endif", "EndIf"}, {"STR2", "Str2"},
+        {"prin", nullptr},  {"printx", nullptr},
+        {"", nullptr},      {"\xC3\xA9t\xC3\xA9", nullptr},
     };
     for (const auto& [typed, expected] : cases) {
         const std::string* found = index.FirstMatch(typed);
