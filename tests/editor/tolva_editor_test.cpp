@@ -23,12 +23,12 @@ namespace {
 using testing::internal::CaptureStderr;
 using testing::internal::GetCapturedStderr;
 
-struct ButtonSpec {
+struct ExpectedButton {
     const char* iconName;
     const char* tooltip;
 };
 
-const ButtonSpec kButtons[] = {
+const ExpectedButton kButtons[] = {
     {"new-project-icon", "Create a new project."},
     {"open-project-icon", "Open an existing project."},
     {"new-file-icon", "Create a new file."},
@@ -173,13 +173,13 @@ TEST_F(TolvaEditorTest, RegistersAllThirteenIconsFromTheInstallation) {
     const Glib::RefPtr<Gdk::Pixbuf> explorer = window.Icons().Find("project-explorer-icon");
     ASSERT_TRUE(explorer);
     for (Gtk::ToolButton* button : ButtonsOf(window)) EXPECT_NE(ImageOf(*button), explorer);
-    for (const ButtonSpec& spec : kButtons) {
-        const Glib::RefPtr<Gdk::Pixbuf> icon = window.Icons().Find(spec.iconName);
-        ASSERT_TRUE(icon) << spec.iconName;
+    for (const ExpectedButton& button : kButtons) {
+        const Glib::RefPtr<Gdk::Pixbuf> icon = window.Icons().Find(button.iconName);
+        ASSERT_TRUE(icon) << button.iconName;
         EXPECT_EQ(icon->get_width(), 24);
         EXPECT_EQ(icon->get_height(), 24);
         ASSERT_TRUE(icon->get_has_alpha());
-        EXPECT_EQ(icon->get_pixels()[3], 0) << spec.iconName << ": top left corner is opaque";
+        EXPECT_EQ(icon->get_pixels()[3], 0) << button.iconName << ": top left corner is opaque";
     }
 }
 
