@@ -2,11 +2,15 @@
 // random soups of the language's words and marks, NUL bytes, CR LF, a last line without line
 // break, lines of a megabyte and a file of a million lines. Every run must end either with
 // "Done! \o/" (status 0) or with the three-line error report (status 1), and never crash.
-// The sanitizer build runs this too, so each input stays small or is run once.
+// Mutated copies of the repository's own sources reach the statement handlers with almost
+// well-formed statements. The sanitizer build runs this too, so each input stays small or is
+// run once.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <random>
-#include <regex>
+#include <sstream>
 
 #include "driver/run.h"
 #include "test_support.h"
@@ -59,8 +63,13 @@ protected:
             printed.compare(line, 7, "\nLine: ") != 0) {
             return false;
         }
-        static const std::regex kNumber("-?[0-9]+\n");
-        return std::regex_match(printed.substr(line + 7), kNumber);
+        std::string number = printed.substr(line + 7);
+        if (number.size() < 2 || number.back() != '\n') return false;
+        number.pop_back();
+        if (number[0] == '-') number.erase(0, 1);
+        return !number.empty() && std::all_of(number.begin(), number.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c)) != 0;
+        });
     }
 
     static std::string Tail(const std::string& printed) {
@@ -110,6 +119,65 @@ TEST_F(HostileSource, RandomSoupsOfTheLanguage) {
     std::mt19937 random(4711);
     for (int run = 0; run < 600; ++run) {
         ExpectCleanEnd(RandomSoup(random), "soup, run " + std::to_string(run));
+    }
+}
+
+// The TolvaBasic sources of the repository (test cases and examples), each line of which is
+// a well-formed statement, so that mutated copies reach deep into the statement handlers.
+std::vector<std::vector<std::string>> SourceCorpus() {
+    std::vector<std::vector<std::string>> corpus;
+    for (const char* folder : {"tests", "examples"}) {
+        fs::path root = fs::path(TOLVA_SOURCE_DIR) / folder;
+        if (!fs::exists(root)) continue;
+        for (const auto& entry : fs::recursive_directory_iterator(root)) {
+            if (entry.path().extension() != ".tol" || !entry.is_regular_file()) continue;
+            std::vector<std::string> lines;
+            std::istringstream text(ReadFile(entry.path()));
+            for (std::string line; std::getline(text, line);) lines.push_back(line);
+            if (!lines.empty()) corpus.push_back(std::move(lines));
+        }
+    }
+    std::sort(corpus.begin(), corpus.end());
+    return corpus;
+}
+
+// A copy of one program with a few lines dropped, repeated, swapped, cut short, spliced
+// with a line of another program, or broken by a stray mark.
+std::string Mutated(const std::vector<std::vector<std::string>>& corpus, std::mt19937& random) {
+    static const std::vector<std::string> kMarks = {
+        "\"", "~", "~~", ";", "'", "(", ")", "=", "\\", ":", "&", "as", "\0"s, "\r", "\t"};
+    std::vector<std::string> lines = corpus[random() % corpus.size()];
+    int mutations = 1 + static_cast<int>(random() % 3);
+    for (int i = 0; i < mutations && !lines.empty(); ++i) {
+        std::size_t at = random() % lines.size();
+        std::string& line = lines[at];
+        switch (random() % 6) {
+            case 0: lines.erase(lines.begin() + static_cast<long>(at)); break;
+            case 1: lines.insert(lines.begin() + static_cast<long>(at), line); break;
+            case 2: std::swap(line, lines[random() % lines.size()]); break;
+            case 3: line.resize(line.empty() ? 0 : random() % line.size()); break;
+            case 4: {
+                const auto& other = corpus[random() % corpus.size()];
+                line = other[random() % other.size()];
+                break;
+            }
+            default: line.insert(line.empty() ? 0 : random() % line.size(),
+                                 kMarks[random() % kMarks.size()]);
+        }
+    }
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    return text;
+}
+
+TEST_F(HostileSource, MutatedPrograms) {
+    const auto corpus = SourceCorpus();
+    ASSERT_FALSE(corpus.empty());
+    std::mt19937 random(1303);
+    for (int run = 0; run < 1500; ++run) {
+        std::string content = Mutated(corpus, random);
+        ExpectCleanEnd(content, "mutated program, run " + std::to_string(run) + ":\n" +
+                                    content.substr(0, 600));
     }
 }
 
