@@ -78,6 +78,8 @@ const ToolbarEntry kToolbar[] = {
      &TolvaEditor::on_open_output_dir_clicked, true},
 };
 
+constexpr int kOutputPaneHeight = 120;
+
 Gtk::ScrolledWindow& ScrolledAround(Gtk::Widget& widget) {
     auto* scroller = Gtk::make_managed<Gtk::ScrolledWindow>();
     scroller->set_policy(Gtk::POLICY_AUTOMATIC, Gtk::POLICY_AUTOMATIC);
@@ -105,7 +107,10 @@ TolvaEditor::TolvaEditor(UserDialogs& dialogs) : dialogs(dialogs) {
     box->pack_start(*toolbar, false, true, 5);
     box->pack_start(*notebook, true, true, 5);
     box->pack_start(*Gtk::make_managed<Gtk::Label>("Output"), false, true, 0);
-    box->pack_end(ScrolledAround(*outputPane), false, true, 5);
+    // Tall enough for the welcome text and a few lines of the translator's report.
+    Gtk::ScrolledWindow& outputScroller = ScrolledAround(*outputPane);
+    outputScroller.set_min_content_height(kOutputPaneHeight);
+    box->pack_end(outputScroller, false, true, 5);
     add(*box);
 
     projectPath.clear();
