@@ -1,4 +1,5 @@
-// The platform layer's file and folder helpers, on real folders below a temporary one.
+// The platform layer: creating and testing folders, copying files, listing sub-folders and
+// the program's own path, on real folders below a temporary one.
 #include "driver/platform/platform.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,8 @@
-// Hostile sources translated in one process through the whole run sequence: random bytes,
-// random soups of the language's words and marks, NUL bytes, CR LF, a last line without line
-// break, lines of a megabyte and a file of a million lines. Every run must end either with
-// "Done! \o/" (status 0) or with the three-line error report (status 1), and never crash.
-// Mutated copies of the repository's own sources reach the statement handlers with almost
-// well-formed statements. The sanitizer build runs this too, so each input stays small or is
-// run once.
+// Hostile sources through the whole run sequence, in one process: random bytes, soups of the
+// language's words, mutated copies of the repository's programs, NUL bytes, CR LF, megabyte
+// lines and a million lines. Every run ends with "Done! \o/" (status 0) or the three-line
+// report (status 1) and never crashes. The sanitizer build runs it too, so inputs stay small
+// or run once.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,4 +1,5 @@
-// Helpers shared by the translator's unit tests.
+// Helpers shared by the translator's unit tests: temporary folders, output capture, the
+// error report, and the word lists and scopes that symbol and expression tests start from.
 #include "test_support.h"
 
 #include <gtest/gtest.h>
