@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <regex>
+#include <regex.h>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -199,6 +199,16 @@ TEST(ExampleTranslation, TranslatesWithoutAnError) {
     if (!HasFailure()) fs::remove_all(work);
 }
 
+// True when an extended POSIX pattern occurs in text. (std::regex trips a false
+// maybe-uninitialized warning of g++ 12 in the sanitizer build.)
+bool Matches(const std::string& text, const char* pattern) {
+    regex_t compiled;
+    if (regcomp(&compiled, pattern, REG_EXTENDED | REG_NOSUB) != 0) return false;
+    bool found = regexec(&compiled, text.c_str(), 0, nullptr, 0) == 0;
+    regfree(&compiled);
+    return found;
+}
+
 TEST_F(ExampleSite, EveryPageHasTheFrameAndMarksItselfInTheMenu) {
     const std::vector<std::pair<std::string, std::string>> pages = {
         {"home", "Home"}, {"about", "About"}, {"numbers", "Numbers"}, {"hello", "Say hello"}};
@@ -211,7 +221,7 @@ TEST_F(ExampleSite, EveryPageHasTheFrameAndMarksItselfInTheMenu) {
             if (other == name) continue;
             EXPECT_HAS(body, "<a href=\"index.php?page=" + other + "\">" + otherLabel + "</a>");
         }
-        EXPECT_TRUE(std::regex_search(body, std::regex("Made with TolvaBasic, [0-9]{4}\\.")))
+        EXPECT_TRUE(Matches(body, "Made with TolvaBasic, [0-9]{4}\\."))
             << body;
     }
 }
@@ -221,8 +231,7 @@ TEST_F(ExampleSite, HomePageIsTheDefaultAndShowsTheDate) {
         std::string body = Page(query).body;
         EXPECT_HAS(body, "<strong>Home</strong>");
         EXPECT_HAS(body, "<h2>Welcome</h2>");
-        EXPECT_TRUE(std::regex_search(
-            body, std::regex("Today is [A-Z][a-z]+day, [0-9]{1,2} [A-Z][a-z]+ [0-9]{4}\\.")))
+        EXPECT_TRUE(Matches(body, "Today is [A-Z][a-z]+day, [0-9]{1,2} [A-Z][a-z]+ [0-9]{4}\\."))
             << body;
     }
 }

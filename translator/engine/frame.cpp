@@ -27,14 +27,21 @@ bool Is(const CLexer& lexer, int index, const char* text) {
 
 // inlinephp ... endinlinephp: the lines between are copied as they stand. They are still
 // lexed (and counted), so a line the lexer rejects stops the run.
+// The report names the file's last line, not the line before the block.
+[[noreturn]] void UnterminatedInlineBlock(const CLexer& lexer) {
+    currentLine = lexer.lineCount;
+    currentParseFile = lexer.fileName;
+    Die("No EndInlinePHP, unexpected end of file.");
+}
+
 void CopyInlineBlock(SourceReader& in, CLexer& lexer, std::ostream& out) {
     while (true) {
-        if (in.Exhausted()) Die("No EndInlinePHP, unexpected end of file.");
+        if (in.Exhausted()) UnterminatedInlineBlock(lexer);
         std::string line = in.Next();
         lexer.LexLine(line, false, true);
         if (lexer.TokenAmount() == 0) continue;
         if (Is(lexer, 0, "endinlinephp")) break;
-        if (in.LastLineUnterminated()) Die("No EndInlinePHP, unexpected end of file.");
+        if (in.LastLineUnterminated()) UnterminatedInlineBlock(lexer);
         out << line << (doTrace == 1 ? " //INLINE\n" : "\n");
     }
     lexer.LexLine("", false, true);
