@@ -15,8 +15,6 @@ namespace {
 
 const std::string kMarker = "{#SOURCE#}";
 
-bool IsReadable(const std::string& path) { return std::ifstream(path).is_open(); }
-
 // Only the last marker of a line is replaced.
 std::string ReplaceLastMarker(std::string line, const std::string& programName) {
     std::size_t at = line.rfind(kMarker);
@@ -46,7 +44,7 @@ void WriteStyleSheet() {
         Die("Cannot create include directory in output path");
     }
     std::string sheetPath = cssFolder + "/mystyle.css";
-    if (IsReadable(sheetPath)) return;
+    if (IsReadableFile(sheetPath)) return;
     std::ofstream sheet(sheetPath, TextFileMode() | std::ios::trunc);
     if (sheet) sheet << "/*Add your CSS styles here*/\n";
     sheet.close();
@@ -55,7 +53,7 @@ void WriteStyleSheet() {
 
 void RemoveStaleHeader() {
     std::string stalePath = outputPath + "/httpheader.php";
-    if (IsReadable(stalePath) && !RemoveFile(stalePath)) {
+    if (IsReadableFile(stalePath) && !RemoveFile(stalePath)) {
         PrintLine("Warning: Unable to remove " + stalePath);
     }
 }
@@ -64,14 +62,14 @@ void RemoveStaleHeader() {
 
 void ProcessDefaultFiles() {
     std::string indexPath = outputPath + "/index.php";
-    if (IsReadable(indexPath)) return;
+    if (IsReadableFile(indexPath)) return;
     WriteEntryPage(indexPath);
     WriteStyleSheet();
 }
 
 void ProcessTolHeader() {
     std::string headerSource = inputPath + "/tol_httpheader.tol";
-    if (processHeader && !IsReadable(headerSource)) {
+    if (processHeader && !IsReadableFile(headerSource)) {
         Die("tol_httpheader.tol does not exist in source directory.");
     }
     RemoveStaleHeader();

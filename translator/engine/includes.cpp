@@ -4,14 +4,13 @@
 #include "engine/includes.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 
 #include "driver/die.h"
 #include "driver/platform/platform.h"
 #include "driver/settings.h"
 #include "driver/strings.h"
 #include "engine/frame.h"
+#include "engine/source_reader.h"
 #include "engine/symbols.h"
 
 namespace {
@@ -19,11 +18,6 @@ namespace {
 const std::string kLibraryRoot = "../libs/tol";
 
 // A folder opens as a stream but has no lines to read, so it is no source or header file.
-bool IsReadable(const std::string& path) {
-    std::error_code error;
-    return !std::filesystem::is_directory(path, error) && std::ifstream(path).is_open();
-}
-
 void RequireFolder(const std::string& path) {
     if (!DirectoryExists(path) && !CreateDir(path)) {
         Die("Cannot create include directory in output path");
@@ -48,7 +42,7 @@ void IncludeSourceFile(const Statement& statement) {
         RequireFolder(outputPath);
     }
     std::string source = inputPath + "/" + path;
-    if (!IsReadable(source)) Die("Include file does not exist.");
+    if (!IsReadableFile(source)) Die("Include file does not exist.");
     if (IsBeingTranslated(source)) Die("Include cycle: '" + path + "' includes itself.");
     WritePHP(statement.out, IncludeLine(folder, name));
     CompileFile(source);
@@ -68,7 +62,7 @@ void IncludeModule(const Statement& statement, const std::string& library,
     if (IsIncluded(library, module)) return;
     std::string moduleFolder = kLibraryRoot + "/" + library + "/" + module;
     std::string header = moduleFolder + "/" + module + ".hol";
-    if (!IsReadable(header)) Die("Cannot open header file");
+    if (!IsReadableFile(header)) Die("Cannot open header file");
     RequireFolder(outputPath + "/" + library);
     FileCopy(moduleFolder + "/" + module + ".php",
              outputPath + "/" + library + "/" + module + ".php");

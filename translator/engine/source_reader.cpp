@@ -11,6 +11,11 @@ constexpr std::size_t kBufferSize = 1 << 16;
 
 }  // namespace
 
+bool IsReadableFile(const std::string& path) {
+    std::error_code error;
+    return !std::filesystem::is_directory(path, error) && std::ifstream(path).is_open();
+}
+
 SourceReader::SourceReader(const std::string& path) : buffer_(kBufferSize) {
     in_.rdbuf()->pubsetbuf(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
     // A folder opens like a file on some systems but has no lines to read.

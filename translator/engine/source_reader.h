@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+// True when path is a file that can be opened for reading (a folder is not).
+bool IsReadableFile(const std::string& path);
+
 class SourceReader {
 public:
     explicit SourceReader(const std::string& path);
