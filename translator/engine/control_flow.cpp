@@ -24,11 +24,8 @@ void CloseBlock(const Statement& statement) {
     CurrentScope().CloseBlock();
 }
 
-// The expression after the keyword; a statement that needs one and has none is reported.
 std::string Condition(const Statement& statement) {
-    std::string condition = MainParse(statement.TokensFrom(1));
-    if (condition.empty()) Die("Unexpected end of line");
-    return condition;
+    return MainParseRequired(statement.TokensFrom(1));
 }
 
 void WriteLines(const Statement& statement, std::initializer_list<std::string> lines) {
@@ -49,12 +46,6 @@ std::vector<std::string> Slice(const std::vector<std::string>& tokens, std::size
                                     tokens.begin() + static_cast<long>(to));
 }
 
-std::string Translated(const std::vector<std::string>& tokens) {
-    std::string text = MainParse(tokens);
-    if (text.empty()) Die("Unexpected end of line");
-    return text;
-}
-
 // The loop variable as PHP sees it: a variable of the current scope gets its "$"; any other
 // name cannot be assigned in PHP.
 std::string LoopVariable(const std::string& name) {
@@ -67,14 +58,14 @@ std::string CountingLoop(const std::vector<std::string>& spec, std::size_t p,
                          const std::string& name) {
     std::size_t to = Find(spec, p, "to");
     std::size_t step = Find(spec, p, "step");
-    std::string start = Translated(Slice(spec, p, std::min(to, step)));
+    std::string start = MainParseRequired(Slice(spec, p, std::min(to, step)));
     if (to < spec.size()) p = to + 1;
     step = Find(spec, p, "step");
-    std::string end = Translated(Slice(spec, p, step));
+    std::string end = MainParseRequired(Slice(spec, p, step));
     std::string stepText = "+1";
     std::string comparison = "<=";
     if (step < spec.size()) {
-        stepText = Translated(Slice(spec, step + 1, spec.size()));
+        stepText = MainParseRequired(Slice(spec, step + 1, spec.size()));
         if (stepText[0] == '-') {
             comparison = ">=";
         } else {
@@ -90,7 +81,7 @@ std::string CountingLoop(const std::vector<std::string>& spec, std::size_t p,
 std::string EachInLoop(const std::vector<std::string>& spec, std::size_t p,
                        const std::string& name) {
     std::size_t arrow = Find(spec, p, "=>");
-    std::string collection = Translated(Slice(spec, p, arrow));
+    std::string collection = MainParseRequired(Slice(spec, p, arrow));
     if (arrow == spec.size()) return "foreach (" + collection + " as &" + LoopVariable(name) + ")";
     const std::string& beforeLast = spec[spec.size() - 2];
     const std::string& value = spec.back();

@@ -14,12 +14,10 @@ namespace {
 
 bool IsConstKind(int kind) { return kind == DEF_TYPE_CONST || kind == DEF_TYPE_CONST_CLASS; }
 
-// A value is required after "=": without one the line could not run.
+// The value after "=", which must be there.
 std::string Value(const std::vector<std::string>& tokens, std::size_t from) {
-    std::vector<std::string> value(tokens.begin() + static_cast<long>(from), tokens.end());
-    std::string text = MainParse(value);
-    if (text.empty()) UnexpectedEnd();
-    return text;
+    return MainParseRequired(std::vector<std::string>(tokens.begin() + static_cast<long>(from),
+                                                      tokens.end()));
 }
 
 std::string WithoutFinalSpace(std::string text) {

@@ -176,3 +176,9 @@ bool ExpressionTranslator::ResolveMember(std::string& token) {
 std::string MainParse(const std::vector<std::string>& tokens) {
     return ExpressionTranslator(tokens).Translate();
 }
+
+std::string MainParseRequired(const std::vector<std::string>& tokens) {
+    std::string text = MainParse(tokens);
+    if (text.empty()) Die("Unexpected end of line");
+    return text;
+}

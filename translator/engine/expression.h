@@ -9,3 +9,7 @@
 
 // Ends the run with "Identifier not found - " for a name it cannot resolve.
 std::string MainParse(const std::vector<std::string>& tokens);
+
+// MainParse of tokens that must give some PHP (a condition, a bound, a value): an empty result
+// is reported as "Unexpected end of line", since the PHP around it could not run.
+std::string MainParseRequired(const std::vector<std::string>& tokens);
