@@ -141,6 +141,15 @@ TEST_F(SymbolTables, AFunctionMayTakeTheNameOfAVariableButNotTheOtherWayRound) {
     EXPECT_TRUE(IsDefined("v"));
 }
 
+// Expressions would write such a variable as the library function, so it is refused also where
+// no declaration test runs (parameters, loop variables).
+TEST_F(SymbolTables, AVariableCannotTakeTheNameOfALibraryFunction) {
+    AddFunctionToFuncList("tol_left");
+    EXPECT_EQ(ReportOf([] { AddVarToScopeList("left"); }),
+              Report("Identifier 'left' is already defined."));
+    EXPECT_EQ(ReportOf([] { AddVarToScopeList("tol_left"); }), "no error");
+}
+
 TEST_F(SymbolTables, ANameLeavesWithItsBlock) {
     AddVarToScopeList("outer");
     localDefList.back().OpenBlock();

@@ -109,6 +109,12 @@ void AddVarToScopeList(const std::string& name) {
     RejectReservedWord(name);
     CVariableBranch& scope = CurrentOf(localDefList);
     if (scope.Contains(name)) Die("Definition '" + name + "' already exists");
+    // Expressions write such a name as the library function, so the variable could never be
+    // reached; parameters and loop variables come here without the declaration test.
+    const ProgramName* facts = FindProgramName(name);
+    if (facts != nullptr && facts->prefixedFunctionPosition >= 0) {
+        Die("Identifier '" + name + "' is already defined.");
+    }
     scope.AddVarLeaf(name);
 }
 

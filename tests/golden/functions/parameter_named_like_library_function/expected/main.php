@@ -1,0 +1,2 @@
+<?php
+include_once("std/strings.php");
