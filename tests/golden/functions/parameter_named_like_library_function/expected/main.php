@@ -1,2 +1,2 @@
 <?php
-include_once("std/strings.php");
+include_once("mylib/text.php");
