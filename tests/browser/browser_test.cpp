@@ -15,16 +15,11 @@
 #include <string>
 #include <vector>
 
+#include "stage_support.h"
+
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
 
 void WriteFile(const fs::path& path, const std::string& content) {
     std::ofstream(path, std::ios::binary) << content;
@@ -61,7 +56,7 @@ class BrowserRun {
         fs::create_directories(work_ / "elsewhere");
         fs::create_directories(work_ / "launchers");
         fs::create_directories(work_ / "src");
-        fs::copy(TOLVA_STAGE, work_ / "root", fs::copy_options::recursive);
+        fs::copy(StagedInstallation(), work_ / "root", fs::copy_options::recursive);
         WriteFile(work_ / "src/main.tol", "Print \"Hi\"\nLocal a = 1\n");
     }
 
@@ -86,7 +81,7 @@ class BrowserRun {
     RunResult Translate(const std::string& path, const std::vector<std::string>& extra) {
         fs::remove_all(Out());
         fs::create_directories(Out());
-        std::vector<std::string> arguments = {(Bin() / TSG_NAME).string(), "-s",
+        std::vector<std::string> arguments = {(Bin() / StagedTranslator().filename()).string(), "-s",
                                               (work_ / "src/main.tol").string(), "-o",
                                               OutArgument()};
         arguments.insert(arguments.end(), extra.begin(), extra.end());

@@ -1,12 +1,10 @@
 // Running one golden case against a private copy of the installed translator.
 #include "golden_case.h"
 
-#include <sys/wait.h>
-
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
-#include <sstream>
+
+#include "stage_support.h"
 
 namespace fs = std::filesystem;
 
@@ -25,16 +23,9 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
     }
 }
 
-// Single quotes keep every argument one word for the shell.
-std::string ShellQuote(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
 fs::path PrepareInstallation(const fs::path& caseFolder, const fs::path& work) {
     fs::path root = work / "root";
-    fs::copy(TOLVA_STAGE, root, fs::copy_options::recursive);
+    fs::copy(StagedInstallation(), root, fs::copy_options::recursive);
     if (fs::exists(caseFolder / "install")) {
         fs::copy(caseFolder / "install", root,
                  fs::copy_options::recursive | fs::copy_options::overwrite_existing);
@@ -60,24 +51,7 @@ std::vector<std::string> Arguments(const fs::path& caseFolder) {
     return ReadLines(caseFolder / "args");
 }
 
-std::string RunCommand(const std::string& command, int& status) {
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-    int raw = pclose(pipe);
-    status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
-    return output;
-}
-
 }  // namespace
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
 
 std::vector<std::string> FindGoldenCases(const fs::path& root) {
     std::vector<std::string> cases;
@@ -100,14 +74,16 @@ GoldenResult RunGoldenCase(const fs::path& caseFolder, const fs::path& work) {
     PrepareOutput(caseFolder, out);
 
     std::string command = "cd " + ShellQuote((work / "elsewhere").string()) + " && " +
-                          ShellQuote((root / "bin" / TSG_NAME).string());
+                          ShellQuote((root / "bin" / StagedTranslator().filename()).string());
     for (std::string argument : Arguments(caseFolder)) {
         ReplaceAll(argument, "{src}", src.string());
         ReplaceAll(argument, "{out}", out.string());
         command += " " + ShellQuote(argument);
     }
+    CommandResult run = RunCommand(command + " 2>&1");
     GoldenResult result;
-    result.output = RunCommand(command + " 2>&1", result.status);
+    result.output = run.output;
+    result.status = run.status;
     ReplaceAll(result.output, src.string(), "{src}");
     ReplaceAll(result.output, out.string(), "{out}");
     result.outFolder = out;

@@ -29,5 +29,3 @@ std::vector<std::string> FindGoldenCases(const std::filesystem::path& root);
 // Runs the case in a fresh work folder below work and returns what the translator did.
 GoldenResult RunGoldenCase(const std::filesystem::path& caseFolder,
                            const std::filesystem::path& work);
-
-std::string ReadFile(const std::filesystem::path& path);

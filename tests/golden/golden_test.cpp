@@ -6,6 +6,7 @@
 #include <set>
 
 #include "golden_case.h"
+#include "stage_support.h"
 
 namespace fs = std::filesystem;
 
@@ -43,11 +44,11 @@ void ExpectSameTree(const fs::path& caseFolder, const fs::path& out) {
 }
 
 void ExpectPhpSyntaxValid(const fs::path& out) {
-    if (std::string(PHP_EXECUTABLE).find("NOTFOUND") != std::string::npos) return;
+    if (!HavePhp()) return;
     for (const std::string& file : FilesBelow(out)) {
         if (fs::path(file).extension() != ".php") continue;
-        std::string command = std::string(PHP_EXECUTABLE) + " -l '" + (out / file).string() +
-                              "' > /dev/null 2>&1";
+        std::string command = ShellQuote(PHP_EXECUTABLE) + " -l " +
+                              ShellQuote((out / file).string()) + " > /dev/null 2>&1";
         EXPECT_EQ(std::system(command.c_str()), 0) << file << " does not pass php -l";
     }
 }

@@ -3,16 +3,15 @@
 // folder; then PHP runs the translated main.php, and the site's index.php, which loads it.
 // What the program prints must equal the expected text, with nothing on standard error.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "stage_support.h"
 
 namespace fs = std::filesystem;
 
@@ -20,39 +19,9 @@ namespace {
 
 const fs::path kProgramsRoot = TOLVA_PROGRAMS_DIR;
 
-struct CommandResult {
-    std::string output;  // standard output
-    int status = 0;
-};
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-// Single quotes keep every argument one word for the shell.
-std::string ShellQuote(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
 CommandResult RunIn(const fs::path& folder, const std::string& command) {
-    CommandResult result;
-    std::string line = "cd " + ShellQuote(folder.string()) + " && " + command;
-    FILE* pipe = popen(line.c_str(), "r");
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        result.output.append(buffer, n);
-    }
-    int raw = pclose(pipe);
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
-    return result;
+    return RunCommand("cd " + ShellQuote(folder.string()) + " && " + command);
 }
-
-bool HasPhp() { return std::string(PHP_EXECUTABLE).find("NOTFOUND") == std::string::npos; }
 
 // Every notice, warning and deprecation goes to the error file, which must stay empty.
 CommandResult RunPhp(const fs::path& folder, const fs::path& script, const fs::path& errors) {
@@ -75,7 +44,7 @@ std::vector<std::string> FindPrograms() {
 class PhpProgramTest : public testing::TestWithParam<std::string> {};
 
 TEST_P(PhpProgramTest, PrintsExpectedOutput) {
-    if (!HasPhp()) GTEST_SKIP() << "php is not installed";
+    if (!HavePhp()) GTEST_SKIP() << "php is not installed";
     fs::path program = kProgramsRoot / GetParam();
     fs::path work =
         fs::temp_directory_path() / ("tolva-php-" + std::to_string(getpid())) / GetParam();
@@ -85,7 +54,7 @@ TEST_P(PhpProgramTest, PrintsExpectedOutput) {
     fs::create_directories(work / "elsewhere");
     fs::copy_file(program / "program.tol", work / "src" / "main.tol");
 
-    fs::path translator = fs::path(TOLVA_STAGE) / "bin" / TSG_NAME;
+    fs::path translator = StagedTranslator();
     CommandResult translation =
         RunIn(work / "elsewhere", ShellQuote(translator.string()) + " -s " +
                                     ShellQuote((work / "src" / "main.tol").string()) + " -o " +

@@ -3,11 +3,9 @@
 // the frame and menu on every page, each page's own text, the results of library functions, and
 // the headers and session of the HTTP header program.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -17,6 +15,7 @@
 #include <vector>
 
 #include "site_server.h"
+#include "stage_support.h"
 
 namespace fs = std::filesystem;
 
@@ -24,18 +23,6 @@ namespace {
 
 const fs::path kExample = TOLVA_EXAMPLE_DIR;
 const fs::path kProjectFile = kExample / "site.tpr";
-
-bool HavePhp() {
-    std::string php = PHP_EXECUTABLE;
-    return !php.empty() && php.find("NOTFOUND") == std::string::npos;
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -73,35 +60,16 @@ Project ReadProject(const fs::path& path) {
     return project;
 }
 
-std::string ShellQuote(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-struct Translation {
-    std::string output;
-    int status = -1;
-};
-
 // Runs the installed translator on the example project, from a folder of its own, as the
 // editor's Build does.
-Translation Translate(const fs::path& work, const fs::path& out) {
+CommandResult Translate(const fs::path& work, const fs::path& out) {
     Project project = ReadProject(kProjectFile);
     std::string command = "cd " + ShellQuote(work.string()) + " && " +
-                          ShellQuote((fs::path(TOLVA_STAGE) / "bin" / TSG_NAME).string()) + " -s " +
+                          ShellQuote(StagedTranslator().string()) + " -s " +
                           ShellQuote((kExample / project.general.at(2)).string()) + " -o " +
                           ShellQuote(out.string());
     if (project.general.at(5) == "true") command += " -httphead";
-    Translation translation;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        translation.output.append(buffer, n);
-    }
-    int raw = pclose(pipe);
-    translation.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return translation;
+    return RunCommand(command + " 2>&1");
 }
 
 TEST(ExampleProject, ProjectFileNamesEverySourceFile) {
@@ -174,13 +142,13 @@ class ExampleSite : public testing::Test {
     }
 
     static fs::path work_;
-    static Translation translation_;
+    static CommandResult translation_;
     static std::unique_ptr<PhpServer> server_;
     static bool serving_;
 };
 
 fs::path ExampleSite::work_;
-Translation ExampleSite::translation_;
+CommandResult ExampleSite::translation_;
 std::unique_ptr<PhpServer> ExampleSite::server_;
 bool ExampleSite::serving_ = false;
 
@@ -190,7 +158,7 @@ TEST(ExampleTranslation, TranslatesWithoutAnError) {
     fs::path work = fs::temp_directory_path() / ("tolva-site-only-" + std::to_string(getpid()));
     fs::remove_all(work);
     fs::create_directories(work / "out");
-    Translation translation = Translate(work, work / "out");
+    CommandResult translation = Translate(work, work / "out");
     EXPECT_EQ(translation.status, 0);
     EXPECT_EQ(translation.output.find("Error: "), std::string::npos) << translation.output;
     EXPECT_HAS(translation.output, "Done! \\o/");
